@@ -1,0 +1,41 @@
+// Every value the settings file gives a run, kept in the Launcher.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "runtime/java_version.h"
+
+enum class ServerVmMode { Any = 0, ServerOnly = 1, FavorServer = 2 };
+
+struct LauncherSettings {
+  ServerVmMode serverVmMode = ServerVmMode::Any;
+  std::u16string mainClass;  // slash form, as FindClass wants it
+  JavaVersion minimumVersion;
+  JavaVersion maximumVersion;
+  bool isService = false;
+  bool acceptJdk = false;
+  bool acceptJre = false;
+  bool favorKind = true;
+  bool acceptJRockit = false;
+  bool acceptSun = true;
+  bool acceptIbm = false;
+  bool favorJRockit = false;
+  bool favorSun = true;
+  bool favorIbm = false;
+  std::u16string productName;
+  std::u16string productCode;
+  std::vector<std::u16string> preferredVersions;
+  std::u16string jrePath;
+  std::u16string libraryPath;
+  std::u16string outputFile;
+  std::u16string errorFile;
+  std::u16string systemPath;
+  std::u16string extraArguments;
+  std::u16string pairProduct;
+  bool pairReturnCode = false;
+  bool overrideWorkingDir = false;
+
+  // IBM VMs are admitted: threads that attach to the VM stay attached.
+  bool admitsIbm() const { return acceptIbm || favorIbm; }
+};

@@ -1,0 +1,38 @@
+// Locating the settings file and reading single keys from it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "support/paths.h"
+
+// The settings file of an executable. On Windows everything after the last
+// "." of the whole path is replaced by "ini" (no "." at all: no settings
+// file); elsewhere the file name's extension is replaced, or ".ini" appended.
+std::optional<std::u16string> SettingsFilePath(std::u16string_view modulePath, PathStyle style = kNativePathStyle);
+
+// Reads keys of one INI file as the platform's profile functions do: section
+// and key names compared without regard to case, surrounding blanks of a
+// value removed, the first match wins; a missing file, section or key reads
+// as the empty text.
+class SettingsReader {
+ public:
+  explicit SettingsReader(std::u16string path) : path_(std::move(path)) {}
+
+  const std::u16string& path() const { return path_; }
+
+  // The value as written; no length limit.
+  std::u16string readPlain(std::u16string_view section, std::u16string_view key) const;
+
+  // The value; when it is empty, the value of the same key in the section
+  // named section + "+", with one blank put in front unless it begins with one.
+  std::u16string readValue(std::u16string_view section, std::u16string_view key) const;
+
+ private:
+  std::u16string path_;
+};
+
+// Writes one key with the platform's profile-writing function; false on failure.
+bool WriteSetting(const std::u16string& path, std::u16string_view section, std::u16string_view key,
+                  std::u16string_view value);

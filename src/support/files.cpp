@@ -1,0 +1,23 @@
+#include "support/files.h"
+
+#include "support/paths.h"
+
+bool RootedPathExists(const std::u16string& path) { return IsRootedPath(path) && PathExists(path); }
+
+int CreateParentDirectories(const std::u16string& filePath) {
+  if (RootedPathExists(filePath)) return 0;
+  TokenList components = SplitPathComponents(filePath);
+  if (components.size() < 2) return 0;
+  std::u16string current = components[0];
+  // The last component is the file itself and is left to the caller.
+  for (size_t k = 1; k + 1 < components.size(); ++k) {
+    std::u16string candidate = current + kPathSeparator + components[k];
+    int error = MakeDirectory(candidate);
+    if (error != 0 && !IsAlreadyExistsError(error)) {
+      if (k >= 2) RemoveEmptyDirectory(current);
+      return error;
+    }
+    current = std::move(candidate);
+  }
+  return 0;
+}

@@ -1,0 +1,38 @@
+// Existence tests, parent-folder creation and read-only file views. None of
+// these report errors; callers turn their results into decisions.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+// True when a directory search for path (wildcards allowed) finds an entry.
+bool PathExists(const std::u16string& path);
+// False for a path that is not rooted (IsRootedPath); else PathExists.
+bool RootedPathExists(const std::u16string& path);
+
+// Creates the missing folders above a file. 0 when no creation failed, else
+// the platform's error code for the first folder that could not be made.
+int CreateParentDirectories(const std::u16string& filePath);
+
+// A read-only view of a whole file, released with the object. The view is
+// null when the file cannot be opened or mapped, which includes an empty file.
+class MappedFile {
+ public:
+  explicit MappedFile(const std::u16string& path);
+  ~MappedFile();
+  MappedFile(const MappedFile&) = delete;
+  MappedFile& operator=(const MappedFile&) = delete;
+
+  const unsigned char* view() const;
+  std::size_t size() const;
+
+ private:
+  struct Mapping;  // defined by each platform
+  std::unique_ptr<Mapping> mapping_;
+};
+
+// Platform part of CreateParentDirectories: 0 on success, else the error code.
+int MakeDirectory(const std::u16string& path);
+bool IsAlreadyExistsError(int error);
+void RemoveEmptyDirectory(const std::u16string& path);

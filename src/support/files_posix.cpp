@@ -1,0 +1,50 @@
+#include <errno.h>
+#include <fcntl.h>
+#include <glob.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/files.h"
+#include "support/text.h"
+
+bool PathExists(const std::u16string& path) {
+  glob_t matches{};
+  int result = glob(ToUtf8(path).c_str(), GLOB_NOSORT | GLOB_NOESCAPE, nullptr, &matches);
+  globfree(&matches);
+  return result == 0;
+}
+
+int MakeDirectory(const std::u16string& path) { return mkdir(ToUtf8(path).c_str(), 0777) == 0 ? 0 : errno; }
+
+bool IsAlreadyExistsError(int error) { return error == EEXIST; }
+
+void RemoveEmptyDirectory(const std::u16string& path) { rmdir(ToUtf8(path).c_str()); }
+
+struct MappedFile::Mapping {
+  void* view = nullptr;
+  std::size_t size = 0;
+  ~Mapping() {
+    if (view) munmap(view, size);
+  }
+};
+
+MappedFile::MappedFile(const std::u16string& path) : mapping_(std::make_unique<Mapping>()) {
+  int fd = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat status;
+  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    void* view = mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (view != MAP_FAILED) {
+      mapping_->view = view;
+      mapping_->size = static_cast<std::size_t>(status.st_size);
+    }
+  }
+  close(fd);  // the mapping stays valid without the descriptor
+}
+
+MappedFile::~MappedFile() = default;
+
+const unsigned char* MappedFile::view() const { return static_cast<const unsigned char*>(mapping_->view); }
+
+std::size_t MappedFile::size() const { return mapping_->size; }

@@ -1,0 +1,44 @@
+#include <windows.h>
+
+#include "support/files.h"
+#include "support/handles_win32.h"
+#include "support/wide_win32.h"
+
+bool PathExists(const std::u16string& path) {
+  WIN32_FIND_DATAW found;
+  UniqueFindHandle search(FindFirstFileW(Wide(path), &found));
+  return static_cast<bool>(search);
+}
+
+int MakeDirectory(const std::u16string& path) {
+  return CreateDirectoryW(Wide(path), nullptr) ? 0 : static_cast<int>(GetLastError());
+}
+
+bool IsAlreadyExistsError(int error) { return error == ERROR_ALREADY_EXISTS; }
+
+void RemoveEmptyDirectory(const std::u16string& path) { RemoveDirectoryW(Wide(path)); }
+
+struct MappedFile::Mapping {
+  UniqueFileHandle file;
+  UniqueHandle mapping;
+  UniqueMappedView view;  // released first, as members go in reverse order
+  std::size_t size = 0;
+};
+
+MappedFile::MappedFile(const std::u16string& path) : mapping_(std::make_unique<Mapping>()) {
+  mapping_->file.reset(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!mapping_->file) return;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(mapping_->file.get(), &size) || size.QuadPart == 0) return;  // nothing to map
+  mapping_->mapping.reset(CreateFileMappingW(mapping_->file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+  if (!mapping_->mapping) return;
+  mapping_->view.reset(MapViewOfFile(mapping_->mapping.get(), FILE_MAP_READ, 0, 0, 0));
+  if (mapping_->view) mapping_->size = static_cast<std::size_t>(size.QuadPart);
+}
+
+MappedFile::~MappedFile() = default;
+
+const unsigned char* MappedFile::view() const { return static_cast<const unsigned char*>(mapping_->view.get()); }
+
+std::size_t MappedFile::size() const { return mapping_->size; }

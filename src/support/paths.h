@@ -1,0 +1,33 @@
+// Path conventions of the platform being built, and the pure path rules that
+// depend on them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "support/text.h"
+
+enum class PathStyle { Windows, Posix };
+
+#ifdef _WIN32
+constexpr PathStyle kNativePathStyle = PathStyle::Windows;
+#else
+constexpr PathStyle kNativePathStyle = PathStyle::Posix;
+#endif
+
+constexpr char16_t Separator(PathStyle style) { return style == PathStyle::Windows ? u'\\' : u'/'; }
+constexpr char16_t kPathSeparator = Separator(kNativePathStyle);
+
+// Whether a path names a place independent of the current directory's folder:
+// Windows wants a leading backslash or a drive colon, POSIX a leading slash.
+bool IsRootedPath(std::u16string_view path, PathStyle style = kNativePathStyle);
+
+// The head (drive, server, long-path prefix with drive; the empty root of an
+// absolute POSIX path) followed by the names between separators. A head that
+// is empty on Windows is left out.
+TokenList SplitPathComponents(std::u16string_view path, PathStyle style = kNativePathStyle);
+
+// The text before the last separator, or the whole text when there is none.
+std::u16string_view CutLastComponent(std::u16string_view path, PathStyle style = kNativePathStyle);
+// The text after the last separator, or the whole text when there is none.
+std::u16string_view FileNameOf(std::u16string_view path, PathStyle style = kNativePathStyle);

@@ -1,0 +1,36 @@
+// Splitting, trimming and encoding of UTF-16 text. Everything here works on
+// code units and touches no operating-system service.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+using TokenList = std::vector<std::u16string>;
+
+// Cuts text at every occurrence of separator (which must not be empty). A
+// separator at the start or two in a row give empty tokens; one at the very
+// end gives no empty last token.
+TokenList SplitText(std::u16string_view text, std::u16string_view separator);
+
+// Appends the blank-separated tokens of a command line to tokens; a double
+// quote at the start of a token groups up to the next double quote.
+void SplitCommandLine(std::u16string_view text, TokenList& tokens);
+
+// The text without leading and trailing white space (IsWhiteSpace).
+std::u16string TrimWhiteSpace(std::u16string_view text);
+
+// White space as Windows classifies single UTF-16 code units, so that both
+// builds trim alike.
+bool IsWhiteSpace(char16_t c);
+
+bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
+bool EndsWith(std::u16string_view text, std::u16string_view end);
+
+std::string ToUtf8(std::u16string_view text);
+// Malformed sequences become U+FFFD.
+std::u16string FromUtf8(std::string_view text);
+
+// For literals and ASCII-only values such as numbers.
+std::u16string FromAscii(std::string_view text);
+std::u16string ToDecimal(long long value);
