@@ -17,22 +17,19 @@ bool AcceptsKind(RuntimeKind kind, const LauncherSettings& settings) {
   return kind == RuntimeKind::Jdk ? settings.acceptJdk : settings.acceptJre;
 }
 
-bool AcceptsVendor(RuntimeVendor vendor, const LauncherSettings& settings) {
-  switch (vendor) {
-    case RuntimeVendor::Sun: return settings.acceptSun;
-    case RuntimeVendor::JRockit: return settings.acceptJRockit;
-    case RuntimeVendor::Ibm: return settings.acceptIbm;
-  }
-  return false;
-}
+// Where the settings keep a vendor's two flags.
+struct VendorFlags {
+  bool LauncherSettings::*accept;
+  bool LauncherSettings::*favor;
+};
 
-bool FavorsVendor(RuntimeVendor vendor, const LauncherSettings& settings) {
+VendorFlags FlagsOf(RuntimeVendor vendor) {
   switch (vendor) {
-    case RuntimeVendor::Sun: return settings.favorSun;
-    case RuntimeVendor::JRockit: return settings.favorJRockit;
-    case RuntimeVendor::Ibm: return settings.favorIbm;
+    case RuntimeVendor::JRockit: return {&LauncherSettings::acceptJRockit, &LauncherSettings::favorJRockit};
+    case RuntimeVendor::Ibm: return {&LauncherSettings::acceptIbm, &LauncherSettings::favorIbm};
+    case RuntimeVendor::Sun: break;
   }
-  return false;
+  return {&LauncherSettings::acceptSun, &LauncherSettings::favorSun};
 }
 
 // The public JRE's key is checked client first even when a server VM is
@@ -57,11 +54,11 @@ bool RanksBefore(const RuntimeCandidate& right, const RuntimeCandidate& left, co
 
 bool IsSourceSearched(const RuntimeSource& source, const LauncherSettings& settings) {
   return (settings.favorKind || AcceptsKind(source.kind, settings)) &&
-         (AcceptsVendor(source.vendor, settings) || FavorsVendor(source.vendor, settings));
+         (settings.*FlagsOf(source.vendor).accept || settings.*FlagsOf(source.vendor).favor);
 }
 
 bool IsSourceFavored(const RuntimeSource& source, const LauncherSettings& settings) {
-  return AcceptsKind(source.kind, settings) && FavorsVendor(source.vendor, settings);
+  return AcceptsKind(source.kind, settings) && settings.*FlagsOf(source.vendor).favor;
 }
 
 void CollectCandidates(const RuntimeSource& source, const std::vector<RegisteredRuntime>& entries,

@@ -44,58 +44,61 @@ TEST(SettingsValues, MainClassTakesTheSlashForm) {
   EXPECT_EQ(MainClassSetting(u"a.b$Inner"), u"a/b$Inner");
 }
 
+// Flags as letters, "-" where off: the letter of each flag that is on.
+std::string Letters(std::initializer_list<bool> flags, std::string letters) {
+  size_t k = 0;
+  for (bool flag : flags) {
+    if (!flag) letters[k] = '-';
+    ++k;
+  }
+  return letters;
+}
+
+// acceptJdk D, acceptJre R, favorKind F.
+std::string KindFlags(const LauncherSettings& s) { return Letters({s.acceptJdk, s.acceptJre, s.favorKind}, "DRF"); }
+
+// Accept then favour, each for JRockit, Sun, IBM.
+std::string VendorFlags(const LauncherSettings& s) {
+  return Letters({s.acceptJRockit, s.acceptSun, s.acceptIbm, s.favorJRockit, s.favorSun, s.favorIbm}, "JSIJSI");
+}
+
 TEST(SettingsValues, JvmSourceSetsTheKindFlags) {
-  struct Row {
-    const char16_t* text;
-    bool acceptJdk, acceptJre, favorKind;
+  const std::pair<const char16_t*, const char*> rows[] = {
+      {u"", "DRF"},
+      {u"favor_JDK", "D-F"},
+      {u"favor_JRE", "-RF"},
+      {u"only_JDK", "D--"},
+      {u"only_JRE", "-R-"},
+      {u"Favor_JRE", "---"},  // case matters
+      {u"only_jdk", "---"},
+      {u"favour_JDK", "---"},
   };
-  const Row rows[] = {
-      {u"", true, true, true},
-      {u"favor_JDK", true, false, true},
-      {u"favor_JRE", false, true, true},
-      {u"only_JDK", true, false, false},
-      {u"only_JRE", false, true, false},
-      {u"Favor_JRE", false, false, false},  // case matters
-      {u"only_jdk", false, false, false},
-      {u"favour_JDK", false, false, false},
-  };
-  for (const Row& row : rows) {
+  for (const auto& [text, expected] : rows) {
     LauncherSettings settings;
-    ApplyJvmSource(row.text, settings);
-    EXPECT_EQ(settings.acceptJdk, row.acceptJdk) << ToUtf8(row.text);
-    EXPECT_EQ(settings.acceptJre, row.acceptJre) << ToUtf8(row.text);
-    EXPECT_EQ(settings.favorKind, row.favorKind) << ToUtf8(row.text);
+    ApplyJvmSource(text, settings);
+    EXPECT_EQ(KindFlags(settings), expected) << ToUtf8(text);
   }
 }
 
 TEST(SettingsValues, VmProviderSetsAllSixVendorFlagsInAnyCase) {
-  struct Row {
-    const char16_t* text;
-    bool acceptJRockit, acceptSun, acceptIbm, favorJRockit, favorSun, favorIbm;
+  const std::pair<const char16_t*, const char*> rows[] = {
+      {u"", "-S--S-"},
+      {u"sun", "-S--S-"},  // no such row: the defaults stay
+      {u"ibmx", "-S--S-"},
+      {u"jrockit", "J--J--"},
+      {u"JRockit", "J--J--"},
+      {u"ibm", "--I--I"},
+      {u"IBM", "--I--I"},
+      {u"favor_sun", "JSI-S-"},
+      {u"favor_jrockit", "JSIJ--"},
+      {u"Favor_IBM", "JSI--I"},
+      {u"any", "JSI---"},
+      {u"ANY", "JSI---"},
   };
-  const Row rows[] = {
-      {u"", false, true, false, false, true, false},
-      {u"sun", false, true, false, false, true, false},  // no such row: the defaults stay
-      {u"ibmx", false, true, false, false, true, false},
-      {u"jrockit", true, false, false, true, false, false},
-      {u"JRockit", true, false, false, true, false, false},
-      {u"ibm", false, false, true, false, false, true},
-      {u"IBM", false, false, true, false, false, true},
-      {u"favor_sun", true, true, true, false, true, false},
-      {u"favor_jrockit", true, true, true, true, false, false},
-      {u"Favor_IBM", true, true, true, false, false, true},
-      {u"any", true, true, true, false, false, false},
-      {u"ANY", true, true, true, false, false, false},
-  };
-  for (const Row& row : rows) {
+  for (const auto& [text, expected] : rows) {
     LauncherSettings settings;
-    ApplyVmProvider(row.text, settings);
-    EXPECT_EQ(settings.acceptJRockit, row.acceptJRockit) << ToUtf8(row.text);
-    EXPECT_EQ(settings.acceptSun, row.acceptSun) << ToUtf8(row.text);
-    EXPECT_EQ(settings.acceptIbm, row.acceptIbm) << ToUtf8(row.text);
-    EXPECT_EQ(settings.favorJRockit, row.favorJRockit) << ToUtf8(row.text);
-    EXPECT_EQ(settings.favorSun, row.favorSun) << ToUtf8(row.text);
-    EXPECT_EQ(settings.favorIbm, row.favorIbm) << ToUtf8(row.text);
+    ApplyVmProvider(text, settings);
+    EXPECT_EQ(VendorFlags(settings), expected) << ToUtf8(text);
   }
 }
 
