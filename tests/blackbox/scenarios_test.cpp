@@ -51,14 +51,14 @@ TEST_P(Scenarios, BehaveAlikeOnEveryRuntime) {
   const char* runtimeVariable = std::getenv("SCENARIO_RUNTIME");
   ASSERT_NE(runtimeVariable, nullptr) << "SCENARIO_RUNTIME names the runtime folder to run with";
   std::string runtime = NativePath(runtimeVariable);
-  if (runtime.back() != kPathSeparator[0]) runtime += kPathSeparator;
+  if (runtime.back() == kPathSeparator[0]) runtime.pop_back();
 
   Scenario scenario = ReadScenario(ReadFile(fs::path(SCENARIO_CASES) / (GetParam() + ".txt")));
   TestFolder folder;
   std::string folderPath = folder.path() + kPathSeparator;
   auto substituted = [&](std::string text) {
     text = Replaced(text, "@RUNTIME@", runtime);
-    text = Replaced(text, "@VMLIB@", runtime + kVmLibrary);
+    text = Replaced(text, "@VMLIB@", runtime + kPathSeparator + kVmLibrary);
     text = Replaced(text, "@FOLDER@", folderPath);
     text = Replaced(text, "@SEP@", kClassPathSeparator);
     return Replaced(text, "@/@", kPathSeparator);
