@@ -78,3 +78,18 @@ struct ModuleTraits {
   static void Close(Value value) { FreeLibrary(value); }
 };
 using UniqueModule = UniqueResource<ModuleTraits>;
+
+struct FontTraits {
+  using Value = HFONT;
+  static Value Invalid() { return nullptr; }
+  static void Close(Value value) { DeleteObject(value); }
+};
+using UniqueFont = UniqueResource<FontTraits>;
+
+struct CursorTraits {
+  using Value = HCURSOR;
+  static Value Invalid() { return nullptr; }
+  static void Close(Value value) { DestroyCursor(value); }
+};
+// Cursors made by CreateCursor (not shared ones loaded by LoadCursor).
+using UniqueCursor = UniqueResource<CursorTraits>;
