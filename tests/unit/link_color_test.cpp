@@ -46,8 +46,9 @@ TEST(LinkColor, RegistryValueMustBeATerminatedStringThatFitsTwelveCharacters) {
   EXPECT_EQ(FromStored(u"0,0,255\0"s, false), std::nullopt);  // not a string value
   EXPECT_EQ(FromStored(u"0,0\0,255\0"s), std::nullopt);    // the text ends at its first zero
   EXPECT_EQ(FromStored(u""s), std::nullopt);
-  const char16_t text[] = u"0,0,255";
-  EXPECT_EQ(LinkColorFromRegistryValue(true, text, sizeof text - 1), std::nullopt);  // an odd size
+  const char16_t buffer[kLinkColorValueCapacity] = u"0,0,255";
+  EXPECT_EQ(LinkColorFromRegistryValue(true, buffer, 16), 0x00FF0000u);
+  EXPECT_EQ(LinkColorFromRegistryValue(true, buffer, 17), std::nullopt);  // an odd size
 }
 
 }  // namespace
