@@ -79,17 +79,13 @@ struct ModuleTraits {
 };
 using UniqueModule = UniqueResource<ModuleTraits>;
 
-struct FontTraits {
-  using Value = HFONT;
+// Objects whose failure value is null and that one function releases.
+template <typename T, auto Release>
+struct NullableTraits {
+  using Value = T;
   static Value Invalid() { return nullptr; }
-  static void Close(Value value) { DeleteObject(value); }
+  static void Close(Value value) { Release(value); }
 };
-using UniqueFont = UniqueResource<FontTraits>;
-
-struct CursorTraits {
-  using Value = HCURSOR;
-  static Value Invalid() { return nullptr; }
-  static void Close(Value value) { DestroyCursor(value); }
-};
+using UniqueFont = UniqueResource<NullableTraits<HFONT, &DeleteObject>>;
 // Cursors made by CreateCursor (not shared ones loaded by LoadCursor).
-using UniqueCursor = UniqueResource<CursorTraits>;
+using UniqueCursor = UniqueResource<NullableTraits<HCURSOR, &DestroyCursor>>;
