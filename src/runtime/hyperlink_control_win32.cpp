@@ -213,9 +213,9 @@ void HyperlinkControl::computeLinkRect() {
 void HyperlinkControl::paint(HDC dc) {
   RECT client;
   GetClientRect(window_, &client);
-  auto background = reinterpret_cast<HBRUSH>(
-      SendMessageW(GetParent(window_), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window_)));
-  if (background) FillRect(dc, &client, background);
+  LRESULT background = SendMessageW(GetParent(window_), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                    reinterpret_cast<LPARAM>(window_));
+  if (background) FillRect(dc, &client, reinterpret_cast<HBRUSH>(background));
 
   COLORREF color = !IsWindowEnabled(window_) ? GetSysColor(COLOR_GRAYTEXT)
                    : (state_ & kVisited)     ? visitedColor_
@@ -273,8 +273,8 @@ bool HyperlinkControl::navigate() {
     SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(window_));
     return true;
   }
-  auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", Wide(target_), nullptr, nullptr, SW_SHOWNORMAL));
-  if (result <= 32) return false;
+  HINSTANCE result = ShellExecuteW(nullptr, L"open", Wide(target_), nullptr, nullptr, SW_SHOWNORMAL);
+  if (reinterpret_cast<INT_PTR>(result) <= 32) return false;
   state_ |= kVisited;
   InvalidateRect(window_, nullptr, TRUE);
   return true;

@@ -12,7 +12,8 @@ std::u16string ComposeRequirementText(const JavaVersion& minimum, const JavaVers
 }
 
 std::u16string MissingRuntimeMessage(const LauncherSettings& settings) {
-  MessageId id = settings.serverVmMode == ServerVmMode::ServerOnly ? message::kJreNotFoundServer : message::kJreNotFound;
+  bool serverOnly = settings.serverVmMode == ServerVmMode::ServerOnly;
+  MessageId id = serverOnly ? message::kJreNotFoundServer : message::kJreNotFound;
   return FormatMessageText(id, {ComposeRequirementText(settings.minimumVersion, settings.maximumVersion)});
 }
 

@@ -47,8 +47,9 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM) {
   wchar_t line[1200];
   LONG style = GetWindowLongW(control, GWL_STYLE);
   bool hasIcon = SendMessageW(control, STM_GETICON, 0, 0) != 0 && (style & SS_TYPEMASK) == SS_ICON;
-  swprintf(line, 1200, L"%d|%ls|%08lX|%ls|%ls", GetDlgCtrlID(control), IsWindowEnabled(control) ? L"enabled" : L"disabled",
-           static_cast<unsigned long>(style), hasIcon ? L"icon" : L"", TextOf(control).c_str());
+  swprintf(line, 1200, L"%d|%ls|%08lX|%ls|%ls", GetDlgCtrlID(control),
+           IsWindowEnabled(control) ? L"enabled" : L"disabled", static_cast<unsigned long>(style),
+           hasIcon ? L"icon" : L"", TextOf(control).c_str());
   Print(line);
   return TRUE;
 }

@@ -288,13 +288,6 @@ TEST_F(HyperlinkControlTest, PictureStaticKeepsPaintingItselfAndIsHotAllOver) {
   EXPECT_EQ(parentLog.commands, 1);
 }
 
-TEST_F(HyperlinkControlTest, FontMessagesKeepTheNormalFont) {
-  HWND control = makeLink(L"Go on", SS_LEFT, 0);
-  HFONT font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), font);
-}
-
 TEST_F(HyperlinkControlTest, LettingGoRestoresTheControlsOwnProcedure) {
   HWND control = CreateWindowW(L"STATIC", L"Go on", WS_CHILD | WS_VISIBLE, 0, 0, kWidth, kHeight, parent_, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
@@ -308,14 +301,6 @@ TEST_F(HyperlinkControlTest, LettingGoRestoresTheControlsOwnProcedure) {
   SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 5));  // no one left to answer
   SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 5));
   EXPECT_EQ(parentLog.commands, 0);
-}
-
-TEST_F(HyperlinkControlTest, AttachingToAWindowThatIsGoneFails) {
-  HWND control = CreateWindowW(L"STATIC", L"Go on", WS_CHILD, 0, 0, kWidth, kHeight, parent_, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-  DestroyWindow(control);
-  HyperlinkControl link;
-  EXPECT_FALSE(link.attach(control));
 }
 
 }  // namespace

@@ -36,14 +36,4 @@ TEST(HandCursor, BitPlanesDrawTheHandRowByRow) {
   EXPECT_EQ(checked, CursorPlanes::kSize);
 }
 
-TEST(HandCursor, HotSpotIsTheFingertip) {
-  const CursorPlanes& planes = HandCursorPlanes();
-  EXPECT_EQ(CursorPlanes::kHotSpotX, 5);
-  EXPECT_EQ(CursorPlanes::kHotSpotY, 0);
-  // The fingertip pixel is black: both bits clear.
-  std::uint8_t bit = 0x80 >> CursorPlanes::kHotSpotX;
-  EXPECT_EQ(planes.andPlane[0] & bit, 0);
-  EXPECT_EQ(planes.xorPlane[0] & bit, 0);
-}
-
 }  // namespace

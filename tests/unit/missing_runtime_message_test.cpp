@@ -34,7 +34,8 @@ TEST(MissingRuntimeMessage, OnlyAServerOnlyModeAsksForAServerVm) {
   settings.minimumVersion = MinimumVersionSetting(u"1.5");
   settings.maximumVersion = MaximumVersionSetting(u"any");
   const std::u16string plain =
-      u"The Java Runtime Environment (JRE) was not found. Please  download and install a JRE (minimum version 1.5) from:";
+      u"The Java Runtime Environment (JRE) was not found. Please  download and install a JRE (minimum version 1.5) "
+      u"from:";
   settings.serverVmMode = ServerVmMode::Any;
   EXPECT_EQ(MissingRuntimeMessage(settings), plain);
   settings.serverVmMode = ServerVmMode::FavorServer;
