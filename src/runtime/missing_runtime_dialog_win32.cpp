@@ -8,7 +8,7 @@
 
 #include "resources/missing_runtime_dialog.h"
 #include "runtime/dialog_placement.h"
-#include "runtime/vm_library_locations.h"
+#include "runtime/vm_library_search.h"
 #include "support/messages.h"
 #include "support/paths.h"
 #include "support/wide_win32.h"
