@@ -1,10 +1,9 @@
 #include "runtime/hyperlink_control_win32.h"
 
-#include <commctrl.h>
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include "runtime/hand_cursor.h"
+#include "runtime/shell_functions_win32.h"
 #include "runtime/tagged_label.h"
 #include "support/registry_win32.h"
 #include "support/wide_win32.h"
@@ -99,7 +98,7 @@ void HyperlinkControl::initialize() {
   if (paintsText()) makeFonts();
 
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-  InitCommonControlsEx(&classes);
+  if (LoadedShellFunctions().initCommonControlsEx) LoadedShellFunctions().initCommonControlsEx(&classes);
   tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, window_, nullptr, instance, nullptr);
 
@@ -258,7 +257,7 @@ void HyperlinkControl::setHover(bool hover) {
   repaintLink();
   if (!hover) return;
   TRACKMOUSEEVENT tracking{sizeof tracking, TME_LEAVE, window_, 0};
-  _TrackMouseEvent(&tracking);
+  TrackMouseEvent(&tracking);
 }
 
 bool HyperlinkControl::navigate() {
@@ -273,7 +272,9 @@ bool HyperlinkControl::navigate() {
     SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(window_));
     return true;
   }
-  HINSTANCE result = ShellExecuteW(nullptr, L"open", Wide(target_), nullptr, nullptr, SW_SHOWNORMAL);
+  auto shellExecute = LoadedShellFunctions().shellExecute;
+  if (!shellExecute) return false;
+  HINSTANCE result = shellExecute(nullptr, L"open", Wide(target_), nullptr, nullptr, SW_SHOWNORMAL);
   if (reinterpret_cast<INT_PTR>(result) <= 32) return false;
   state_ |= kVisited;
   InvalidateRect(window_, nullptr, TRUE);

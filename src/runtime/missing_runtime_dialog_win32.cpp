@@ -1,13 +1,11 @@
 #include "runtime/missing_runtime_dialog_win32.h"
 
-#include <ole2.h>
-#include <shlobj.h>
-
 #include <memory>
 #include <type_traits>
 
 #include "resources/missing_runtime_dialog.h"
 #include "runtime/dialog_placement.h"
+#include "runtime/shell_functions_win32.h"
 #include "runtime/vm_library_search.h"
 #include "support/messages.h"
 #include "support/paths.h"
@@ -18,9 +16,9 @@ namespace {
 // The folder browser's new style needs OLE on the calling thread.
 class OleApartment {
  public:
-  OleApartment() : initialized_(SUCCEEDED(OleInitialize(nullptr))) {}
+  OleApartment() : initialized_(SUCCEEDED(LoadedShellFunctions().oleInitialize(nullptr))) {}
   ~OleApartment() {
-    if (initialized_) OleUninitialize();
+    if (initialized_) LoadedShellFunctions().oleUninitialize();
   }
   OleApartment(const OleApartment&) = delete;
   OleApartment& operator=(const OleApartment&) = delete;
@@ -29,7 +27,7 @@ class OleApartment {
   bool initialized_;
 };
 
-using UniqueItemIdList = std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, decltype(&CoTaskMemFree)>;
+using UniqueItemIdList = std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, decltype(&::CoTaskMemFree)>;
 
 // A service's window station has no screen: a dialog there would wait for
 // ever without being seen.
@@ -60,7 +58,7 @@ void Centre(HWND dialog) {
 }  // namespace
 
 INT_PTR MissingRuntimeDialog::showModal(HWND owner) {
-  if (!HasVisibleDesktop()) return -1;
+  if (!HasVisibleDesktop() || !LoadedShellFunctions().complete()) return -1;
   OleApartment ole;
   return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MISSING_RUNTIME), owner, &DialogProc,
                          reinterpret_cast<LPARAM>(this));
@@ -106,10 +104,11 @@ void MissingRuntimeDialog::browse(HWND dialog) {
   request.pszDisplayName = displayName;
   request.lpszTitle = Wide(title);
   request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON;
-  UniqueItemIdList chosen(SHBrowseForFolderW(&request), &CoTaskMemFree);
+  const ShellFunctions& shell = LoadedShellFunctions();
+  UniqueItemIdList chosen(shell.browseForFolder(&request), shell.coTaskMemFree);
   if (!chosen) return;
   wchar_t path[MAX_PATH];
-  if (!SHGetPathFromIDListW(chosen.get(), path) || !path[0]) return;
+  if (!shell.pathFromIdList(chosen.get(), path) || !path[0]) return;
 
   SetDlgItemTextW(dialog, IDC_JRE_PATH, path);
   folder_ = FromWide(path);
