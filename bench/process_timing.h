@@ -1,0 +1,17 @@
+// Runs a command to its end and measures it: wall time and the peak resident
+// set size that the kernel accounted to the child.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProcessCost {
+  double seconds = 0;
+  double peakMebibytes = 0;
+  int exitStatus = -1;
+};
+
+// Standard output and error go to /dev/null.
+ProcessCost MeasureProcess(const std::vector<std::string>& argv, const std::string& directory);
+
+double Median(std::vector<double> values);

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the Linux launcher and prints its start-up cost beside java -cp and a
+# minimal JNI host, all running a hello-world class on the real JVM.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh linux
+jdk=/usr/lib/jvm/java-17-openjdk-amd64
+build/linux/bench/startup_benchmark build/linux/launcher build/linux/bench/minimal_jni_host build/linux/bench/classes "$jdk" "${1:-21}"
