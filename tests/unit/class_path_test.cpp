@@ -21,14 +21,18 @@ struct FakeSearch {
 };
 
 TEST(ClassPath, AbsoluteEntriesOnEachPlatform) {
-  EXPECT_TRUE(IsAbsoluteClassPathEntry(u"D:\\libs\\x.jar", PathStyle::Windows));
-  EXPECT_TRUE(IsAbsoluteClassPathEntry(u"\\\\srv\\share\\x.jar", PathStyle::Windows));
-  EXPECT_TRUE(IsAbsoluteClassPathEntry(u"D:", PathStyle::Windows));
-  EXPECT_FALSE(IsAbsoluteClassPathEntry(u"\\lib\\x.jar", PathStyle::Windows));
-  EXPECT_FALSE(IsAbsoluteClassPathEntry(u"D", PathStyle::Windows));
-  EXPECT_TRUE(IsAbsoluteClassPathEntry(u"/usr/share/java/x.jar", PathStyle::Posix));
-  EXPECT_FALSE(IsAbsoluteClassPathEntry(u"\\lib\\x.jar", PathStyle::Posix));
-  EXPECT_FALSE(IsAbsoluteClassPathEntry(u"D:\\x.jar", PathStyle::Posix));
+  const struct {
+    std::u16string entry;
+    bool onWindows, onPosix;
+  } cases[] = {
+      {u"D:\\libs\\x.jar", true, false},   {u"\\\\srv\\share\\x.jar", true, false},
+      {u"D:", true, false},                {u"D", false, false},
+      {u"\\lib\\x.jar", false, false},     {u"/usr/share/java/x.jar", false, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsAbsoluteClassPathEntry(c.entry, PathStyle::Windows), c.onWindows) << ToUtf8(c.entry);
+    EXPECT_EQ(IsAbsoluteClassPathEntry(c.entry, PathStyle::Posix), c.onPosix) << ToUtf8(c.entry);
+  }
 }
 
 TEST(ClassPath, WindowsEntriesAreSearchedBelowTheExecutableFolder) {

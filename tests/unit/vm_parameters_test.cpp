@@ -53,46 +53,32 @@ TEST(ExpandMemoryOption, OnlyTheThreeSizeOptionsWithASuffixQualify) {
 TEST(ExpandMemoryOption, PercentOfTheBaseCappedThenRaisedInKilobytes) {
   const MemoryStatus twoGiB{2 * kGiB, 2000000000};
   const MemoryStatus oneGiB{kGiB, kGiB};
+  const MemoryStatus terabytes{64 * kGiB, 128ull * 1024 * kGiB};
   const struct {
     std::u16string token;
     MemoryStatus memory;
-    std::u16string expanded;
+    std::u16string in32Bits, in64Bits;
   } cases[] = {
-      {u"-Xmx50:256:1024P", twoGiB, u"-Xmx1048576K"},
-      {u"-Xms25T", twoGiB, u"-Xms488281K"},
-      {u"-Xmx10:512P", oneGiB, u"-Xmx524288K"},  // the minimum beats the percentage
-      {u"-Xmx25p", oneGiB, u"-Xmx262144K"},
-      {u"-Xmx50:0:100P", oneGiB, u"-Xmx102400K"},  // capped at the maximum
-      {u"-Xmx50:600:100P", oneGiB, u"-Xmx614400K"},  // the minimum is applied last
-      {u"-Xmx5a0P", oneGiB, u"-Xmx524288K"},  // other characters are skipped
-      {u"-Xss:1P", oneGiB, u"-Xss1024K"},
-      {u"-XmxP", oneGiB, u"-XmxP0K"},  // no number part
+      {u"-Xmx50:256:1024P", twoGiB, u"-Xmx1048576K", u"-Xmx1048576K"},
+      {u"-Xms25T", twoGiB, u"-Xms488281K", u"-Xms488281K"},
+      {u"-Xmx10:512P", oneGiB, u"-Xmx524288K", u"-Xmx524288K"},  // the minimum beats the percentage
+      {u"-Xmx25p", oneGiB, u"-Xmx262144K", u"-Xmx262144K"},
+      {u"-Xmx50:0:100P", oneGiB, u"-Xmx102400K", u"-Xmx102400K"},    // capped at the maximum
+      {u"-Xmx50:600:100P", oneGiB, u"-Xmx614400K", u"-Xmx614400K"},  // the minimum is applied last
+      {u"-Xmx5a0P", oneGiB, u"-Xmx524288K", u"-Xmx524288K"},         // other characters are skipped
+      {u"-Xss:1P", oneGiB, u"-Xss1024K", u"-Xss1024K"},
+      {u"-XmxP", oneGiB, u"-XmxP0K", u"-XmxP0K"},  // no number part
+      // A 32-bit process sees figures saturated at 4 GiB; a 64-bit one computes with terabytes.
+      {u"-Xmx25T", terabytes, u"-Xmx1048575K", u"-Xmx34359738368K"},
+      {u"-Xmx50P", terabytes, u"-Xmx2097151K", u"-Xmx33554432K"},
+      // 32-bit sizes are written as signed numbers, and megabyte limits wrap.
+      {u"-Xmx1:2097152P", oneGiB, u"-Xmx-2147483648K", u"-Xmx2147483648K"},
+      {u"-Xmx50:0:4194304P", MemoryStatus{2 * kGiB, 0}, u"-Xmx0K", u"-Xmx1048576K"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ExpandMemoryOption(c.token, c.memory, MemoryArithmetic::Bits32), c.expanded) << ToUtf8(c.token);
-    EXPECT_EQ(ExpandMemoryOption(c.token, c.memory, MemoryArithmetic::Bits64), c.expanded) << ToUtf8(c.token);
+    EXPECT_EQ(ExpandMemoryOption(c.token, c.memory, MemoryArithmetic::Bits32), c.in32Bits) << ToUtf8(c.token);
+    EXPECT_EQ(ExpandMemoryOption(c.token, c.memory, MemoryArithmetic::Bits64), c.in64Bits) << ToUtf8(c.token);
   }
-}
-
-TEST(ExpandMemoryOption, SixtyFourBitBuildsComputeWithTerabytes) {
-  const MemoryStatus terabytes{64 * kGiB, 128ull * 1024 * kGiB};
-  EXPECT_EQ(ExpandMemoryOption(u"-Xmx25T", terabytes, MemoryArithmetic::Bits64), u"-Xmx34359738368K");
-  EXPECT_EQ(ExpandMemoryOption(u"-Xmx50P", terabytes, MemoryArithmetic::Bits64), u"-Xmx33554432K");
-  EXPECT_EQ(ExpandMemoryOption(u"-Xmx1:2097152P", MemoryStatus{kGiB, kGiB}, MemoryArithmetic::Bits64),
-            u"-Xmx2147483648K");
-  EXPECT_EQ(ExpandMemoryOption(u"-Xmx50:0:4194304P", MemoryStatus{2 * kGiB, 0}, MemoryArithmetic::Bits64),
-            u"-Xmx1048576K");
-}
-
-TEST(ExpandMemoryOption, ThirtyTwoBitBuildsKeepThirtyTwoBitArithmetic) {
-  const MemoryStatus terabytes{64 * kGiB, 128ull * 1024 * kGiB};
-  // A 32-bit process sees figures saturated at 4 GiB.
-  EXPECT_EQ(ExpandMemoryOption(u"-Xmx25T", terabytes, MemoryArithmetic::Bits32), u"-Xmx1048575K");
-  // Sizes are written as signed numbers, and megabyte limits wrap.
-  EXPECT_EQ(ExpandMemoryOption(u"-Xmx1:2097152P", MemoryStatus{kGiB, kGiB}, MemoryArithmetic::Bits32),
-            u"-Xmx-2147483648K");
-  EXPECT_EQ(ExpandMemoryOption(u"-Xmx50:0:4194304P", MemoryStatus{2 * kGiB, 0}, MemoryArithmetic::Bits32),
-            u"-Xmx0K");
 }
 
 TEST(ParseStackSize, OneNumberWithAnOptionalUnit) {
