@@ -7,6 +7,6 @@
 void PublishRuntimeEnvironment(const Launcher& launcher) {
   std::u16string_view home = launcher.vmLibraryPath;
   for (int k = 0; k < 3; ++k) home = CutLastComponent(home);
-  WriteEnvironmentVariable(u"ZQ_JVM_PATH", launcher.vmLibraryPath);
-  WriteEnvironmentVariable(u"ZQ_JVM_HOME", std::u16string(home));
+  SetEnvironmentValue(u"ZQ_JVM_PATH", launcher.vmLibraryPath);
+  SetEnvironmentValue(u"ZQ_JVM_HOME", std::u16string(home));
 }

@@ -6,6 +6,7 @@
 #include "launcher/settings_reader.h"
 #include "runtime/runtime_environment.h"
 #include "support/environment.h"
+#include "support/environment_expansion.h"
 #include "support/files.h"
 #include "support/messages.h"
 #include "support/module_path.h"
@@ -65,7 +66,7 @@ void PrepareVmEnvironment(Launcher& launcher) {
       launcher.vmOptions.push_back(ToVmText(u"-Djava.library.path=" + settings.libraryPath));
     }
   }
-  WriteEnvironmentVariable(std::u16string(kPathVariable),
+  SetEnvironmentValue(std::u16string(kPathVariable),
                            Expanded(ComposeSearchPath(settings.systemPath, launcher.vmLibraryPath)));
 }
 

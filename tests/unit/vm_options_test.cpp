@@ -9,6 +9,7 @@
 #include "launcher/launcher.h"
 #include "launcher/settings_reader.h"
 #include "support/environment.h"
+#include "support/environment_expansion.h"
 #include "support/module_path.h"
 #include "vmhost/vm_options.h"
 
@@ -27,7 +28,7 @@ class VmOptions : public ::testing::Test {
     settingsFile_ = fs::path(ToUtf8(*SettingsFilePath(modulePath)));
     folderName_ = "vm-options-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(executable_.parent_path() / folderName_);
-    WriteEnvironmentVariable(u"LAUNCHER_OPTIONS_VALUE", u"value");
+    SetEnvironmentValue(u"LAUNCHER_OPTIONS_VALUE", u"value");
   }
   void TearDown() override {
     fs::remove(settingsFile_);
@@ -85,8 +86,8 @@ TEST_F(VmOptions, EmbeddedJarAloneIsAClassPath) {
 
 TEST_F(VmOptions, EnvironmentGetsTheLibraryPathOptionAndANewSearchPath) {
   const std::u16string pathVariable(kPathVariable);
-  const std::optional<std::u16string> inherited = ReadEnvironmentVariable(pathVariable);
-  WriteEnvironmentVariable(pathVariable, u"inherited");
+  const std::optional<std::u16string> inherited = GetEnvironmentValue(pathVariable);
+  SetEnvironmentValue(pathVariable, u"inherited");
 #ifdef _WIN32
   launcher.vmLibraryPath = u"C:\\Java\\jre\\bin\\client\\jvm.dll";
   const std::string home = "C:\\Java\\jre\\", bin = "C:\\Java\\jre\\bin", separator = ";";
@@ -97,8 +98,8 @@ TEST_F(VmOptions, EnvironmentGetsTheLibraryPathOptionAndANewSearchPath) {
   launcher.settings.libraryPath = u"native";
   launcher.settings.systemPath = u"tools";
   PrepareVmEnvironment(launcher);
-  const std::optional<std::u16string> searchPath = ReadEnvironmentVariable(pathVariable);
-  if (inherited) WriteEnvironmentVariable(pathVariable, *inherited);
+  const std::optional<std::u16string> searchPath = GetEnvironmentValue(pathVariable);
+  if (inherited) SetEnvironmentValue(pathVariable, *inherited);
 
   const std::string folder = Native(executable_.parent_path()) + ToUtf8(std::u16string(1, kPathSeparator));
   const std::string libraryPath = "native" + separator + folder + separator + "." + separator + "inherited" +
@@ -110,11 +111,11 @@ TEST_F(VmOptions, EnvironmentGetsTheLibraryPathOptionAndANewSearchPath) {
 
 TEST_F(VmOptions, WithoutLibraryPathTheSearchPathIsStillRewritten) {
   const std::u16string pathVariable(kPathVariable);
-  const std::optional<std::u16string> inherited = ReadEnvironmentVariable(pathVariable);
+  const std::optional<std::u16string> inherited = GetEnvironmentValue(pathVariable);
   launcher.vmLibraryPath = kPathSeparator == u'\\' ? u"C:\\J\\bin\\server\\jvm.dll" : u"/J/lib/server/libjvm.so";
   PrepareVmEnvironment(launcher);
-  const std::optional<std::u16string> searchPath = ReadEnvironmentVariable(pathVariable);
-  if (inherited) WriteEnvironmentVariable(pathVariable, *inherited);
+  const std::optional<std::u16string> searchPath = GetEnvironmentValue(pathVariable);
+  if (inherited) SetEnvironmentValue(pathVariable, *inherited);
   EXPECT_TRUE(launcher.vmOptions.empty());
   EXPECT_EQ(searchPath, inherited.value_or(u"") + (kPathSeparator == u'\\' ? u";C:\\J\\bin" : u":/J/bin"));
 }

@@ -1,4 +1,4 @@
-#include "support/environment.h"
+#include "support/environment_expansion.h"
 
 std::u16string ExpandReferences(std::u16string_view text, const VariableLookup& lookup) {
   std::u16string out;

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "support/environment.h"
+#include "support/environment_expansion.h"
 #include "support/text.h"
 
 namespace {
@@ -28,10 +29,10 @@ TEST(ExpandReferences, KnownNamesAreReplacedAndEverythingElseStays) {
   for (const auto& [text, expanded] : cases) EXPECT_EQ(ExpandReferences(text, lookup), expanded) << ToUtf8(text);
 }
 
-TEST(Environment, WrittenVariablesAreReadAndExpanded) {
-  ASSERT_TRUE(WriteEnvironmentVariable(u"LAUNCHER_TEST_VALUE", u"x \u00e9 y"));
-  EXPECT_EQ(ReadEnvironmentVariable(u"LAUNCHER_TEST_VALUE"), u"x \u00e9 y");
-  EXPECT_EQ(ReadEnvironmentVariable(u"LAUNCHER_TEST_UNDEFINED"), std::nullopt);
+TEST(ExpandEnvironment, ReplacesTheValuesOfSetVariablesOnly) {
+  ASSERT_TRUE(SetEnvironmentValue(u"LAUNCHER_TEST_VALUE", u"x \u00e9 y"));
+  EXPECT_EQ(GetEnvironmentValue(u"LAUNCHER_TEST_VALUE"), u"x \u00e9 y");
+  EXPECT_EQ(GetEnvironmentValue(u"LAUNCHER_TEST_UNDEFINED"), std::nullopt);
   std::u16string text = u"[%LAUNCHER_TEST_VALUE%][%LAUNCHER_TEST_UNDEFINED%]";
   ExpandEnvironment(text);
   EXPECT_EQ(text, u"[x \u00e9 y][%LAUNCHER_TEST_UNDEFINED%]");
