@@ -37,6 +37,7 @@ struct JDK1_1InitArgs {
   jboolean debugging;
   jint debugPort;
 };
+static_assert(sizeof(void*) != 4 || sizeof(JDK1_1InitArgs) == 72, "the JNI 1.1 record of 32-bit Windows");
 
 // Output first, so that a failure there is printed on the console's standard
 // error; the launch goes on whatever the redirection achieved.
