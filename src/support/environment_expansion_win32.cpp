@@ -4,6 +4,7 @@
 #include "support/wide_win32.h"
 
 void ExpandEnvironment(std::u16string& text) {
+  if (text.find(u'%') == std::u16string::npos) return;
   DWORD size = ExpandEnvironmentStringsW(Wide(text), nullptr, 0);
   if (size == 0) return;
   std::wstring buffer(size, L'\0');
