@@ -88,6 +88,8 @@ JavaVersion MinimumVersionSetting(std::u16string_view text) {
 JavaVersion MaximumVersionSetting(std::u16string_view text) {
   if (text == u"any") return JavaVersion::OpenMaximum();
   JavaVersion version;
-  version.parse(text, JavaVersion::kOpenMaximumPart);
+  // A text that names no version sets no bound: read as 0.0.0.0 it would
+  // admit no runtime at all, while the missing-runtime message calls it open.
+  if (!version.parse(text, JavaVersion::kOpenMaximumPart)) return JavaVersion::OpenMaximum();
   return version;
 }

@@ -38,5 +38,6 @@ struct JavaVersion {
 
 // The value of a "Minimum Version" or "Maximum Version" setting: the exact
 // word "any" opens the bound, anything else is parsed with the bound's fill.
+// A maximum that names no version (empty, no digits) is open as well.
 JavaVersion MinimumVersionSetting(std::u16string_view text);
 JavaVersion MaximumVersionSetting(std::u16string_view text);

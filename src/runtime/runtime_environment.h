@@ -1,8 +1,17 @@
-// Publishing the chosen runtime to the Java program and its child processes.
+// The chosen runtime, published to the Java program and the processes it starts.
 #pragma once
+
+#include <string>
+#include <string_view>
+
+#include "support/paths.h"
 
 struct Launcher;
 
-// Sets ZQ_JVM_PATH to the VM library's path and ZQ_JVM_HOME to that path
-// without its last three components.
+// Sets ZQ_JVM_PATH to the VM library's path and ZQ_JVM_HOME to the runtime
+// folder three levels above it.
 void PublishRuntimeEnvironment(const Launcher& launcher);
+
+// The library path cut at its last separator three times; a cut that finds
+// no separator leaves the text as it is.
+std::u16string RuntimeHomeOf(std::u16string_view vmLibraryPath, PathStyle style = kNativePathStyle);

@@ -30,6 +30,7 @@ constexpr MessageId kVersionRange = 221;
 constexpr MessageId kVmLibraryNotLoaded = 222;
 constexpr MessageId kReasonUnknown = 225;
 constexpr MessageId kReasonInvalidArguments = 230;
+constexpr MessageId kPairedLauncherNotStarted = 231;
 }  // namespace message
 
 // One argument of a formatted message: a text for "%s" or a number for "%d".

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "runtime/runtime_environment.h"
+
 namespace {
 
 std::u16string PathReference(PathStyle style) { return style == PathStyle::Windows ? u"%Path%" : u"%PATH%"; }
@@ -22,9 +24,7 @@ std::u16string RuntimeHome(std::u16string_view vmLibraryPath, PathStyle style) {
     size_t lib = vmLibraryPath.rfind(u"/lib/");
     if (lib != std::u16string_view::npos) return std::u16string(vmLibraryPath.substr(0, lib + 1));
   }
-  std::u16string_view home = vmLibraryPath;
-  for (int k = 0; k < 3; ++k) home = CutLastComponent(home, style);
-  return std::u16string(home) + Separator(style);
+  return RuntimeHomeOf(vmLibraryPath, style) + Separator(style);
 }
 
 std::u16string RuntimeBinFolder(std::u16string_view vmLibraryPath, PathStyle style) {

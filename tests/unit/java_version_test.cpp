@@ -110,4 +110,10 @@ TEST(JavaVersion, SettingsWordAnyOpensTheBoundExactlyAsWritten) {
   EXPECT_EQ(MinimumVersionSetting(u"").count, 0);
 }
 
+TEST(JavaVersion, MaximumThatNamesNoVersionIsOpen) {
+  for (const char16_t* text : {u"", u"Any", u"none", u"99999999999"})
+    EXPECT_EQ(MaximumVersionSetting(text).parts, JavaVersion::OpenMaximum().parts) << ToUtf8(text);
+  EXPECT_EQ(MaximumVersionSetting(u"0").parts, (std::array<std::int32_t, 4>{0, 65535, 65535, 65535}));
+}
+
 }  // namespace

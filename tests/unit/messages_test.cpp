@@ -6,15 +6,15 @@
 
 namespace {
 
-TEST(Messages, CatalogueCoversEveryIdFrom202To230) {
-  ASSERT_EQ(kMessageCatalogueSize, 29u);
-  for (MessageId id = 202; id <= 230; ++id) EXPECT_NE(FindCatalogueText(id), nullptr) << id;
-  EXPECT_EQ(LoadMessage(231), u"");
+TEST(Messages, CatalogueCoversEveryIdFrom202To231) {
+  ASSERT_EQ(kMessageCatalogueSize, 30u);
+  for (MessageId id = 202; id <= 231; ++id) EXPECT_NE(FindCatalogueText(id), nullptr) << id;
+  EXPECT_EQ(LoadMessage(232), u"");
   EXPECT_EQ(LoadMessage(201), u"");
 }
 
 TEST(Messages, LoadedTextsAreTheCatalogueTexts) {
-  for (MessageId id = 202; id <= 230; ++id) EXPECT_EQ(LoadMessage(id), FindCatalogueText(id)) << id;
+  for (MessageId id = 202; id <= 231; ++id) EXPECT_EQ(LoadMessage(id), FindCatalogueText(id)) << id;
   EXPECT_EQ(LoadMessage(206),
             u"The Java Runtime Environment (JRE) was not found. Please  download and install a JRE with a server "
             u"JVM (%s) from:");
@@ -25,6 +25,8 @@ TEST(Messages, FormattingInsertsArgumentsLiterally) {
   EXPECT_EQ(FormatMessageText(222, {u"C:\\j\\jvm.dll", -5}),
             u"Failed to load Java VM library: C:\\j\\jvm.dll (errno = -5).\n");
   EXPECT_EQ(FormatMessageText(221, {u"%s", u"%d"}), u"version between %s and %d");
+  EXPECT_EQ(FormatMessageText(231, {u"C:\\pair.exe", 2}),
+            u"Failed to start the paired launcher: C:\\pair.exe (errno = 2).\n");
   EXPECT_EQ(FormatText(u"100% %x %d%%", {7}), u"100% %x 7%%");
   EXPECT_EQ(FormatText(u"%s and %s", {u"one"}), u"one and ");
 }

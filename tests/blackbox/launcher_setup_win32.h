@@ -1,0 +1,58 @@
+// What the runtime-search and paired-launcher tests set up around the
+// launcher: its settings, runtime folders whose VM library is a plain text
+// file (so loading it fails with an error line naming it), and runtimes
+// registered in HKEY_LOCAL_MACHINE in either registry view.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "harness.h"
+
+// Where a runtime is registered: the launcher's own (64-bit) registry view or
+// the other (32-bit) one.
+enum class View { Own, Other };
+
+// The registry keys of the runtime sources, as the launcher reads them.
+inline constexpr char kSunJdk[] = "Software\\JavaSoft\\Java Development Kit";
+inline constexpr char kSunJre[] = "Software\\JavaSoft\\Java Runtime Environment";
+inline constexpr char kJRockitJre[] = "Software\\JRockit\\Java Runtime Environment";
+inline constexpr char kJRockitJdk[] = "Software\\JRockit\\Java Development Kit";
+inline constexpr char kIbmJre[] = "Software\\IBM\\Java2 Runtime Environment";
+
+class LauncherSetup : public ::testing::Test {
+ protected:
+  // Skips the test on a machine with runtimes registered of its own: the
+  // tests need the vendors' keys to themselves.
+  void SetUp() override;
+  // Removes every key the test registered.
+  void TearDown() override;
+
+  // Writes the launcher's settings file: a main class, then the lines given.
+  void settings(const std::string& lines) const;
+  // Makes a runtime folder holding a VM library for each of the VM folders
+  // named ("client", "server", ...); returns its native path.
+  std::string runtime(const std::string& relative, std::initializer_list<const char*> vms = {"client"}) const;
+  // The VM library path of a runtime folder made by runtime().
+  std::string library(const std::string& relative, const char* vm = "client") const;
+  // Registers a runtime: a subkey named version below the source key, with
+  // the string value JavaHome when home is not empty.
+  void registerRuntime(const char* source, const std::string& version, const std::string& home,
+                       View view = View::Own);
+  void unregister(const char* source, const std::string& version, View view = View::Own);
+
+  RunResult launch(RunOptions options = {}) const;
+  // The VM library that a launch tried to load, from its error line; empty
+  // (and a test failure) when the launch did not end that way.
+  static std::string loadedLibrary(const RunResult& run);
+
+  TestFolder folder_;
+  std::string launcher_ = folder_.installLauncher();
+
+ private:
+  std::vector<std::pair<std::string, View>> registered_;
+};

@@ -1,0 +1,44 @@
+// What the run publishes about its runtime, where it works, what it passes on.
+#include <gtest/gtest.h>
+
+#include "launcher/launcher.h"
+#include "launcher/process.h"
+#include "runtime/runtime_environment.h"
+#include "runtime/working_directory.h"
+#include "support/environment.h"
+
+namespace {
+
+TEST(RuntimeEnvironment, HomeIsThreeLevelsAboveTheLibrary) {
+  EXPECT_EQ(RuntimeHomeOf(u"C:\\Java\\jdk\\jre\\bin\\client\\jvm.dll", PathStyle::Windows), u"C:\\Java\\jdk\\jre");
+  EXPECT_EQ(RuntimeHomeOf(u"/usr/lib/jvm/j17/lib/server/libjvm.so", PathStyle::Posix), u"/usr/lib/jvm/j17");
+  EXPECT_EQ(RuntimeHomeOf(u"bin\\jvm.dll", PathStyle::Windows), u"bin");  // cuts without a separator change nothing
+  EXPECT_EQ(RuntimeHomeOf(u"jvm.dll", PathStyle::Windows), u"jvm.dll");
+}
+
+TEST(RuntimeEnvironment, PublishesPathAndHome) {
+  Launcher launcher;
+  const std::u16string s(1, kPathSeparator);
+  launcher.vmLibraryPath = u"runtimes" + s + u"jre" + s + u"bin" + s + u"server" + s + u"jvm.dll";
+  PublishRuntimeEnvironment(launcher);
+  EXPECT_EQ(GetEnvironmentValue(u"ZQ_JVM_PATH"), std::optional<std::u16string>(launcher.vmLibraryPath));
+  EXPECT_EQ(GetEnvironmentValue(u"ZQ_JVM_HOME"), std::optional<std::u16string>(u"runtimes" + s + u"jre"));
+}
+
+TEST(WorkingDirectory, IsTheExecutableFolderWithoutItsLastSeparator) {
+  EXPECT_EQ(WorkingDirectoryFor(u"C:\\Apps\\Tool\\tool.exe", PathStyle::Windows),
+            std::optional<std::u16string>(u"C:\\Apps\\Tool"));
+  EXPECT_EQ(WorkingDirectoryFor(u"C:\\tool.exe", PathStyle::Windows), std::optional<std::u16string>(u"C:"));
+  EXPECT_EQ(WorkingDirectoryFor(u"\\tool.exe", PathStyle::Windows), std::nullopt);
+  EXPECT_EQ(WorkingDirectoryFor(u"tool.exe", PathStyle::Windows), std::nullopt);
+  EXPECT_EQ(WorkingDirectoryFor(u"/opt/app/tool", PathStyle::Posix), std::optional<std::u16string>(u"/opt/app"));
+}
+
+TEST(CommandLine, EveryTokenAfterTheExecutableReachesTheProgram) {
+  EXPECT_EQ(ArgumentsOfCommandLine(u"  \"C:\\My App\\tool.exe\" one \"two three\" \"\" -nosplash /nosplash  "),
+            (TokenList{u"one", u"two three", u"", u"-nosplash", u"/nosplash"}));
+  EXPECT_EQ(ArgumentsOfCommandLine(u"tool.exe"), TokenList{});
+  EXPECT_EQ(ArgumentsOfCommandLine(u""), TokenList{});
+}
+
+}  // namespace

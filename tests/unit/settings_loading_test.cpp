@@ -1,0 +1,147 @@
+// Loading a settings file into LauncherSettings, per-user file included.
+#include <gtest/gtest.h>
+
+#include "launcher/settings_loading.h"
+#include "launcher/user_settings.h"
+#include "scratch_folder.h"
+#include "user_settings_base.h"
+
+namespace {
+
+const std::string kMainClass = "[Java Runtime Environment]\nMain Class=com.example.Main\n";
+
+class SettingsLoading : public ::testing::Test {
+ protected:
+  bool load(const std::string& content) {
+    folder_.write("app/tool.ini", content);
+    return LoadSettingsFile(folder_.at("app/tool.exe"), settings_);
+  }
+  void writeUserFile(const std::string& content) { folder_.write("user/Tool/{AB}/tool.ini", content); }
+
+  ScratchFolder folder_;
+  UserSettingsBaseOverride userBase_{folder_.at("user")};
+  LauncherSettings settings_;
+};
+
+TEST_F(SettingsLoading, FillsEveryFieldFromItsKey) {
+  ASSERT_TRUE(load(
+      "[Product Information]\nProduct Name=Tool\nProduct Code={AB}\n"
+      "[Java Runtime Environment]\nMain Class=com.example.Main\nMinimum Version=1.5\nMaximum Version=1.6\n"
+      "Preferred versions=1.6;1.5\nJRE Path=C:\\jre\nJVM Type=favor_server\nJVM Source=only_JRE\n"
+      "VM Provider=IBM\nSystem Path=C:\\bin\nLibrary Path=lib\n"
+      "[Application]\nApplication Type=service\nOverride WorkingDir=YES\nPair Product=C:\\pair.exe\n"
+      "Pair Return Code=yes\n"));
+  EXPECT_EQ(settings_.productName, u"Tool");
+  EXPECT_EQ(settings_.productCode, u"{AB}");
+  EXPECT_EQ(settings_.mainClass, u"com/example/Main");
+  EXPECT_EQ(settings_.minimumVersion.toText(), u"1.5");
+  EXPECT_EQ(settings_.maximumVersion.parts, (std::array<std::int32_t, 4>{1, 6, 65535, 65535}));
+  EXPECT_EQ(settings_.preferredVersions, (std::vector<std::u16string>{u"1.6", u"1.5"}));
+  EXPECT_EQ(settings_.jrePath, u"C:\\jre");
+  EXPECT_EQ(settings_.serverVmMode, ServerVmMode::FavorServer);
+  EXPECT_TRUE(settings_.acceptJre);
+  EXPECT_FALSE(settings_.acceptJdk);
+  EXPECT_FALSE(settings_.favorKind);
+  EXPECT_TRUE(settings_.acceptIbm);
+  EXPECT_FALSE(settings_.acceptSun);
+  EXPECT_TRUE(settings_.isService);
+  EXPECT_TRUE(settings_.overrideWorkingDir);
+  EXPECT_EQ(settings_.systemPath, u"C:\\bin");
+  EXPECT_EQ(settings_.libraryPath, u"lib");
+  EXPECT_EQ(settings_.pairProduct, u"C:\\pair.exe");
+  EXPECT_TRUE(settings_.pairReturnCode);
+}
+
+TEST_F(SettingsLoading, AbsentKeysKeepTheirDefaults) {
+  ASSERT_TRUE(load(kMainClass));
+  EXPECT_EQ(settings_.minimumVersion.count, 0);
+  EXPECT_EQ(settings_.maximumVersion.parts, JavaVersion::OpenMaximum().parts);
+  EXPECT_TRUE(settings_.preferredVersions.empty());
+  EXPECT_EQ(settings_.serverVmMode, ServerVmMode::Any);
+  EXPECT_TRUE(settings_.acceptJdk && settings_.acceptJre && settings_.favorKind);
+  EXPECT_TRUE(settings_.acceptSun && settings_.favorSun);
+  EXPECT_FALSE(settings_.acceptIbm || settings_.acceptJRockit || settings_.isService);
+  EXPECT_FALSE(settings_.overrideWorkingDir || settings_.pairReturnCode);
+}
+
+TEST_F(SettingsLoading, VersionWordAnyIsExact) {
+  ASSERT_TRUE(load(kMainClass + "Minimum Version=any\n"));
+  EXPECT_EQ(settings_.minimumVersion.count, 4);  // the open minimum
+  ASSERT_TRUE(load(kMainClass + "Minimum Version=Any\n"));
+  EXPECT_EQ(settings_.minimumVersion.count, 0);  // a version text without digits
+}
+
+TEST_F(SettingsLoading, ContinuationSectionsFeedTheValueKeys) {
+  ASSERT_TRUE(load(kMainClass + "[Java Runtime Environment+]\nMaximum Version=1.5\nMain Class=ignored\n"
+                   "[Application+]\nPair Product=C:\\pair.exe\n"));
+  EXPECT_EQ(settings_.maximumVersion.toText(), u"1.5");
+  EXPECT_EQ(settings_.mainClass, u"com/example/Main");
+  EXPECT_EQ(settings_.pairProduct, u" C:\\pair.exe");
+}
+
+TEST_F(SettingsLoading, MissingMainClassStopsBeforeTheLastKeys) {
+  EXPECT_FALSE(load("[Java Runtime Environment]\nJVM Type=server\n[Application]\nOverride WorkingDir=yes\n"));
+  EXPECT_EQ(settings_.serverVmMode, ServerVmMode::ServerOnly);
+  EXPECT_FALSE(settings_.overrideWorkingDir);
+  ScratchFolder empty;
+  EXPECT_FALSE(LoadSettingsFile(empty.at("missing.exe"), settings_));
+}
+
+TEST_F(SettingsLoading, PerUserFileDecidesTheJrePathWhenItExists) {
+  const std::string product = "[Product Information]\nProduct Name=T:o/o*l\nProduct Code={AB}\n";
+  const std::string own = kMainClass + "JRE Path=C:\\product-jre\n[Java Runtime Environment+]\nJRE Path=C:\\more\n";
+  ASSERT_TRUE(load(product + own));
+  EXPECT_EQ(settings_.jrePath, u"C:\\product-jre");  // no per-user file yet
+
+  writeUserFile("[Java Runtime Environment]\nJRE Path=C:\\user-jre\n");
+  ASSERT_TRUE(load(product + own));
+  EXPECT_EQ(settings_.jrePath, u"C:\\user-jre");
+
+  writeUserFile("[Java Runtime Environment]\nJRE Path=\n[Java Runtime Environment+]\nJRE Path=C:\\more\n");
+  ASSERT_TRUE(load(product + own));
+  EXPECT_EQ(settings_.jrePath, u"");  // read plain, and the product's value is not consulted
+
+  ASSERT_TRUE(load(product + own + "[Application]\nApplication Type=service\n"));
+  EXPECT_EQ(settings_.jrePath, u"C:\\product-jre");  // a service has no user of its own
+}
+
+TEST(UserSettings, PathIsBuiltFromProductNameCodeAndExecutable) {
+  LauncherSettings settings;
+  settings.productName = u"My App: Server/Client";
+  settings.productCode = u"{0A1B}";
+  EXPECT_EQ(UserSettingsFilePathIn(u"C:\\Users\\u\\AppData\\Roaming", settings,
+                                   u"C:\\Program Files\\My App\\launcher.exe", PathStyle::Windows),
+            u"C:\\Users\\u\\AppData\\Roaming\\My App ServerClient\\{0A1B}\\launcher.ini");
+
+  settings.productName = u"a\\b?c\"d|e>f<g:h/i*j";
+  EXPECT_EQ(UserSettingsFilePathIn(u"/home/u/.config", settings, u"/opt/my.app/tool", PathStyle::Posix),
+            u"/home/u/.config/abcdefghij/{0A1B}/tool.ini");
+  EXPECT_EQ(UserSettingsFilePathIn(u"B", settings, u"pair.v2.exe", PathStyle::Windows),
+            u"B\\abcdefghij\\{0A1B}\\pair.v2.ini");
+}
+
+TEST(UserSettings, LongBaseFolderIsNotCut) {
+  ScratchFolder folder;
+  std::u16string base = folder.at(std::string(300, 'b'));
+  UserSettingsBaseOverride override(base);
+  LauncherSettings settings;
+  settings.productName = u"P";
+  settings.productCode = u"C";
+  EXPECT_EQ(UserSettingsFilePath(settings, u"tool.exe", false), base + kPathSeparator + u"P" + kPathSeparator +
+                                                                     u"C" + kPathSeparator + u"tool.ini");
+}
+
+TEST(UserSettings, CreatingMakesTheMissingFolders) {
+  ScratchFolder folder;
+  UserSettingsBaseOverride override(folder.at("base"));
+  LauncherSettings settings;
+  settings.productName = u"P";
+  settings.productCode = u"C";
+  UserSettingsFilePath(settings, u"tool.exe", false);
+  EXPECT_FALSE(folder.exists("base/P"));
+  UserSettingsFilePath(settings, u"tool.exe", true);
+  EXPECT_TRUE(folder.exists("base/P/C"));
+  EXPECT_FALSE(folder.exists("base/P/C/tool.ini"));
+}
+
+}  // namespace
