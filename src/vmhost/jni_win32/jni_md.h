@@ -1,4 +1,4 @@
-/* Machine-dependent JNI types for Windows, as the JNI specification gives
+/* Machine-dependent JNI types for Windows, as the published JNI interface defines
    them: 32-bit jint, 64-bit jlong, and __stdcall entry points (which only the
    32-bit x86 build distinguishes from the default convention). */
 #ifndef _JAVASOFT_JNI_MD_H_
