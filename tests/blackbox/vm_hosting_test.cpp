@@ -67,6 +67,7 @@ TEST_F(VmHosting, TheProgramSeesTheRuntimeAndTheNewSearchPath) {
   RunOptions options;
   options.environment[PathVariable()] = folder_.pathOf("tools");
   RunResult run = launch(options);
+  EXPECT_TRUE(events("option extraInfo=null -Djava.library.path").empty());  // no "Library Path", no option
   const std::string s = ListSeparator();
   const std::string bin = runtimeFolder() + PathSeparator() + "bin";
   EXPECT_EQ(run.output, Lines({"env ZQ_JVM_PATH [" + vmLibrary() + "]",
@@ -115,12 +116,16 @@ TEST_F(VmHosting, MissingMainMethodIsTheVmsErrorAlone) {
   EXPECT_EQ(run.exitCode, -1);
 }
 
-TEST_F(VmHosting, EmptyClassPathIsReported) {
+TEST_F(VmHosting, EmptyClassPathIsReportedUnlessTheExecutableIsTheJar) {
   settings("", "[Class Path]\nClass Path=\\nothing\\*.jar\n");
   RunResult run = launch();
   EXPECT_EQ(run.output, Lines({"Error: Java Class Path was not specified in INI file. "}));
   EXPECT_EQ(run.exitCode, -1);
   EXPECT_TRUE(events("create").empty());
+
+  settings("", "[Application]\nEmbedded Jar=yES\n");
+  run = launch();
+  EXPECT_EQ(events("option "), (std::vector<std::string>{"option extraInfo=null -Djava.class.path=" + launcher_}));
 }
 
 TEST_F(VmHosting, LibraryThatDoesNotLoadOrLacksAnEntryPointIsReported) {
@@ -166,11 +171,14 @@ TEST_F(VmHosting, TheJavaMainThreadHasTheStackSizeOfXssOrTheVmDefault) {
   settings("Virtual Machine Parameters=-Xss1m\n", "[Class Path]\nClass Path=\\classes\n");
   script("app/Main", "method main ([Ljava/lang/String;)V\nout stack\n");
   EXPECT_EQ(launch().output, Lines({"stack 1048576"}));
+  EXPECT_TRUE(events("defaultargs").empty());  // a size was given, so the VM was not asked
 
+  folder_.write("events.log", "");
   settings("", "[Class Path]\nClass Path=\\classes\n");
   RunOptions options;
   options.environment["TESTVM_DEFAULT_STACK_SIZE"] = "3145728";
   EXPECT_EQ(launch(options).output, Lines({"stack 3145728"}));
+  EXPECT_EQ(events("defaultargs"), (std::vector<std::string>{"defaultargs 0x10001"}));
 }
 
 TEST_F(VmHosting, ProcessWaitsForTheProgramsOtherThreads) {
