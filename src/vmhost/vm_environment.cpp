@@ -20,10 +20,6 @@ std::u16string FolderListFromSettings(std::u16string_view folders, PathStyle sty
 }  // namespace
 
 std::u16string RuntimeHome(std::u16string_view vmLibraryPath, PathStyle style) {
-  if (style == PathStyle::Posix) {
-    size_t lib = vmLibraryPath.rfind(u"/lib/");
-    if (lib != std::u16string_view::npos) return std::u16string(vmLibraryPath.substr(0, lib + 1));
-  }
   return RuntimeHomeOf(vmLibraryPath, style) + Separator(style);
 }
 
