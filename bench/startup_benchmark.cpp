@@ -30,7 +30,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <launcher> <minimal_jni_host> <classes folder> <jdk home> [rounds]\n", argv[0]);
     return 2;
   }
-  const std::string launcher = argv[1], host = argv[2], classes = argv[3], jdk = argv[4];
+  // Absolute, since every contender runs in the benchmark's own folder.
+  const std::string launcher = fs::absolute(argv[1]), host = fs::absolute(argv[2]), classes = fs::absolute(argv[3]),
+                    jdk = fs::absolute(argv[4]);
   const int rounds = argc > 5 ? std::stoi(argv[5]) : 21;
 
   // The launcher needs its settings file beside it; the class path is relative to it.

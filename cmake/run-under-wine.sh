@@ -6,6 +6,9 @@
 set -u
 wine=/usr/lib/wine/wine64
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/launcher-wine.XXXXXX")
+# No display, as on a build machine: a window would wait for a user. The
+# dialog test brings its own X server.
+unset DISPLAY
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 out="$prefix.out" err="$prefix.err"
 cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$prefix" "$out" "$err"; }

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds the three launchers and shows a launch of the
-# Windows launcher, under Wine, in a folder without settings.
+# Sets up what is missing, builds the launchers and runs a sample Java
+# application through the Linux launcher with the real JVM: the launcher finds
+# a Java 17 runtime, creates the VM in its own process and calls main.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh linux win64 win32
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cp build/win64/launcher.exe "$folder/"
-echo "== build/win64/launcher.exe in an empty folder, under Wine:"
-set +e
-cmake/run-under-wine.sh "$folder/launcher.exe"
-echo "== exit code: $?"
+
+app=build/demo
+rm -rf "$app" && mkdir -p "$app/lib" "$app/classes"
+jdk=/usr/lib/jvm/java-17-openjdk-amd64
+"$jdk/bin/javac" -d "$app/classes" demo/Greeter.java
+"$jdk/bin/jar" --create --file "$app/lib/greeter.jar" -C "$app/classes" .
+cp build/linux/launcher "$app/greeter"
+cp demo/greeter.ini "$app/greeter.ini"
+
+echo "== $app/greeter \"first argument\" second"
+"$app/greeter" "first argument" second

@@ -73,7 +73,10 @@ void CollectCandidates(const RuntimeSource& source, const std::vector<Registered
       continue;
     candidate.home = entry.javaHome;
     if (candidate.home.back() != separator) candidate.home += separator;
-    if (source.kind == RuntimeKind::Jdk) candidate.home += std::u16string(u"jre") + separator;
+    // A registered JDK keeps its runtime in "jre"; on Linux only old JDKs
+    // have one, newer ones are their own runtime.
+    bool hasJreFolder = style == PathStyle::Windows || exists(candidate.home + u"jre");
+    if (source.kind == RuntimeKind::Jdk && hasJreFolder) candidate.home += std::u16string(u"jre") + separator;
     VmLibrary library = FindVmLibrary(candidate.home, CandidateCheckMode(source, settings.serverVmMode), exists, style);
     if (library.path.empty()) continue;
     candidate.isServerVm = library.isServerVm;

@@ -5,11 +5,17 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 // True when a directory search for path (wildcards allowed) finds an entry.
 bool PathExists(const std::u16string& path);
 // False for a path that is not rooted (IsRootedPath); else PathExists.
 bool RootedPathExists(const std::u16string& path);
+
+// The names of the entries that a directory search for pattern finds, in the
+// file system's order. Wildcards ("*", "?") may stand in the last component
+// only; a search for "*" also finds "." and "..". Empty when nothing matches.
+std::vector<std::u16string> FindMatchingNames(const std::u16string& pattern);
 
 // Creates the missing folders above a file. 0 when no creation failed, else
 // the platform's error code for the first folder that could not be made.

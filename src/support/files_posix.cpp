@@ -1,5 +1,7 @@
 #include <errno.h>
+#include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <glob.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -13,6 +15,32 @@ bool PathExists(const std::u16string& path) {
   int result = glob(ToUtf8(path).c_str(), GLOB_NOSORT | GLOB_NOESCAPE, nullptr, &matches);
   globfree(&matches);
   return result == 0;
+}
+
+std::vector<std::u16string> FindMatchingNames(const std::u16string& pattern) {
+  std::vector<std::u16string> names;
+  std::string text = ToUtf8(pattern);
+  size_t slash = text.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : text.substr(0, slash + 1);
+  std::string namePattern = slash == std::string::npos ? text : text.substr(slash + 1);
+  if (namePattern.empty()) return names;
+  if (namePattern.find_first_of("*?") == std::string::npos) {
+    struct stat status;
+    if (stat(text.c_str(), &status) == 0) names.push_back(FromUtf8(namePattern));
+    return names;
+  }
+  std::unique_ptr<DIR, int (*)(DIR*)> directory(opendir(folder.c_str()), closedir);
+  if (!directory) return names;
+  // As on Windows, "*" also matches names that begin with "." and a "[" is an
+  // ordinary character.
+  std::string escaped;
+  for (char c : namePattern) {
+    if (c == '[' || c == ']' || c == '\\') escaped += '\\';
+    escaped += c;
+  }
+  while (const dirent* entry = readdir(directory.get()))
+    if (fnmatch(escaped.c_str(), entry->d_name, 0) == 0) names.push_back(FromUtf8(entry->d_name));
+  return names;
 }
 
 int MakeDirectory(const std::u16string& path) { return mkdir(ToUtf8(path).c_str(), 0777) == 0 ? 0 : errno; }

@@ -10,6 +10,17 @@ bool PathExists(const std::u16string& path) {
   return static_cast<bool>(search);
 }
 
+std::vector<std::u16string> FindMatchingNames(const std::u16string& pattern) {
+  std::vector<std::u16string> names;
+  WIN32_FIND_DATAW found;
+  UniqueFindHandle search(FindFirstFileW(Wide(pattern), &found));
+  if (!search) return names;
+  do {
+    names.push_back(FromWide(found.cFileName));
+  } while (FindNextFileW(search.get(), &found));
+  return names;
+}
+
 int MakeDirectory(const std::u16string& path) {
   return CreateDirectoryW(Wide(path), nullptr) ? 0 : static_cast<int>(GetLastError());
 }

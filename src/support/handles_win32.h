@@ -78,3 +78,14 @@ struct ModuleTraits {
   static void Close(Value value) { FreeLibrary(value); }
 };
 using UniqueModule = UniqueResource<ModuleTraits>;
+
+// Objects whose failure value is null and that one function releases.
+template <typename T, auto Release>
+struct NullableTraits {
+  using Value = T;
+  static Value Invalid() { return nullptr; }
+  static void Close(Value value) { Release(value); }
+};
+using UniqueFont = UniqueResource<NullableTraits<HFONT, &DeleteObject>>;
+// Cursors made by CreateCursor (not shared ones loaded by LoadCursor).
+using UniqueCursor = UniqueResource<NullableTraits<HCURSOR, &DestroyCursor>>;

@@ -18,6 +18,10 @@ constexpr PathStyle kNativePathStyle = PathStyle::Posix;
 constexpr char16_t Separator(PathStyle style) { return style == PathStyle::Windows ? u'\\' : u'/'; }
 constexpr char16_t kPathSeparator = Separator(kNativePathStyle);
 
+// The separator between the folders of a search path, and between the
+// entries of the VM's class and library paths.
+constexpr char16_t ListSeparator(PathStyle style) { return style == PathStyle::Windows ? u';' : u':'; }
+
 // Whether a path names a place independent of the current directory's folder:
 // Windows wants a leading backslash or a drive colon, POSIX a leading slash.
 bool IsRootedPath(std::u16string_view path, PathStyle style = kNativePathStyle);

@@ -102,3 +102,8 @@ std::string LauncherSetup::loadedLibrary(const RunResult& run) {
   }
   return run.output.substr(prefix.size(), end - prefix.size());
 }
+
+void LauncherSetup::expectNoRuntime(const RunResult& run) {
+  EXPECT_EQ(run.exitCode, -1);
+  EXPECT_EQ(run.output.rfind("Error: The Java Runtime Environment (JRE) was not found.", 0), 0u) << run.output;
+}

@@ -49,6 +49,10 @@ class LauncherSetup : public ::testing::Test {
   // The VM library that a launch tried to load, from its error line; empty
   // (and a test failure) when the launch did not end that way.
   static std::string loadedLibrary(const RunResult& run);
+  // Checks that a launch found no runtime at all: it ends with -1 before
+  // loading anything, telling the user what is missing (no dialog can be
+  // shown without a display).
+  static void expectNoRuntime(const RunResult& run);
 
   TestFolder folder_;
   std::string launcher_ = folder_.installLauncher();

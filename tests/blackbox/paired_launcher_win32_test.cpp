@@ -109,9 +109,7 @@ TEST_F(PairedLauncher, WithoutAPairTheLibraryIsLoadedHere) {
 TEST_F(PairedLauncher, OtherRegistryViewIsSearchedOnlyForAPair) {
   registerRuntime(kSunJre, "1.7", runtime("other-view"), View::Other);
   settings("");
-  RunResult run = launch();
-  EXPECT_EQ(run.exitCode, -1);
-  EXPECT_EQ(run.output, "");
+  expectNoRuntime(launch());
   EXPECT_FALSE(folder_.exists("pair/started.txt"));
 
   // Found there, the runtime goes to the pair whatever its library holds.

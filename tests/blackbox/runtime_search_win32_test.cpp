@@ -9,12 +9,6 @@ namespace {
 
 using RuntimeSearch = LauncherSetup;
 
-// A launch that found no runtime at all ends with -1 before loading anything.
-void ExpectNoRuntime(const RunResult& run) {
-  EXPECT_EQ(run.exitCode, -1);
-  EXPECT_EQ(run.output.find("Failed to load Java VM library"), std::string::npos) << run.output;
-}
-
 TEST_F(RuntimeSearch, MissingMainClassEndsBeforeAnySearch) {
   folder_.write("launcher.ini", "[Java Runtime Environment]\r\nJRE Path=" + runtime("rt") + "\r\n");
   RunResult run = launch();
@@ -74,7 +68,7 @@ TEST_F(RuntimeSearch, SourcesAreSearchedInTheirOrder) {
     EXPECT_EQ(loadedLibrary(launch()), expected[k]) << sources[k];
     unregister(sources[k], "1.6");
   }
-  ExpectNoRuntime(launch());
+  expectNoRuntime(launch());
 }
 
 TEST_F(RuntimeSearch, EntriesWithoutAUsableHomeAreSkipped) {
@@ -93,7 +87,7 @@ TEST_F(RuntimeSearch, VersionRangeIsInclusive) {
   settings("Minimum Version=1.5.0_22\r\nMaximum Version=1.5.0_22\r\n");
   EXPECT_EQ(loadedLibrary(launch()), library("1.5.0_22"));
   settings("Minimum Version=1.8\r\nMaximum Version=any\r\n");
-  ExpectNoRuntime(launch());
+  expectNoRuntime(launch());
   settings("Minimum Version=any\r\nMaximum Version=1.6\r\n[Java Runtime Environment+]\r\nMaximum Version=1.5\r\n");
   EXPECT_EQ(loadedLibrary(launch()), library("1.6.0_20"));  // the section's own value wins
   settings("[Java Runtime Environment+]\r\nMaximum Version=1.5\r\n");
@@ -109,7 +103,7 @@ TEST_F(RuntimeSearch, ServerTypeTakesOnlyServerVms) {
   EXPECT_EQ(loadedLibrary(launch()), library("client-only", "client"));
   unregister(kSunJre, "1.6");
   settings("JVM Type=server\r\n");
-  ExpectNoRuntime(launch());
+  expectNoRuntime(launch());
 }
 
 TEST_F(RuntimeSearch, FavorServerRanksServerVmsFirstExceptInThePublicJreKey) {
@@ -147,13 +141,13 @@ TEST_F(RuntimeSearch, JvmSourceChoosesTheKindsAndTheirFavour) {
     settings(row.settings);
     RunResult run = launch();
     if (row.expected.empty())
-      ExpectNoRuntime(run);
+      expectNoRuntime(run);
     else
       EXPECT_EQ(loadedLibrary(run), row.expected) << row.settings;
   }
   unregister(kSunJdk, "1.6");
   settings("JVM Source=only_JDK\r\n");
-  ExpectNoRuntime(launch());  // the JRE key is not read at all
+  expectNoRuntime(launch());  // the JRE key is not read at all
 }
 
 TEST_F(RuntimeSearch, VmProviderChoosesTheVendors) {
@@ -222,11 +216,11 @@ TEST_F(RuntimeSearch, OverrideWorkingDirMovesToTheExecutableFolder) {
   RunOptions elsewhere;
   elsewhere.workingDirectory = folder_.pathOf("elsewhere");
   settings("JRE Path=rt\r\n");
-  ExpectNoRuntime(launch(elsewhere));
+  expectNoRuntime(launch(elsewhere));
   settings("JRE Path=rt\r\n[Application]\r\nOverride WorkingDir=YES\r\n");
   EXPECT_EQ(loadedLibrary(launch(elsewhere)), "rt\\bin\\client\\jvm.dll");
   settings("JRE Path=rt\r\n[Application]\r\nOverride WorkingDir=Yess\r\n");
-  ExpectNoRuntime(launch(elsewhere));
+  expectNoRuntime(launch(elsewhere));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The file helpers against the real file system of the platform under test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -40,6 +41,27 @@ TEST_F(Files, PathExistsFindsFilesFoldersAndWildcardMatches) {
   EXPECT_TRUE(PathExists(at("*.jar")));
   EXPECT_FALSE(PathExists(at("*.war")));
   EXPECT_FALSE(PathExists(at("missing/a.jar")));
+}
+
+TEST_F(Files, FindMatchingNamesListsWhatADirectorySearchFinds) {
+  write("a.jar", "x");
+  write("b.jar", "x");
+  write("c.txt", "x");
+  write("[x].jar", "x");
+  fs::create_directories(root_ / "classes");
+  auto sorted = [](std::vector<std::u16string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  using Names = std::vector<std::u16string>;
+  EXPECT_EQ(sorted(FindMatchingNames(at("*.jar"))), (Names{u"[x].jar", u"a.jar", u"b.jar"}));
+  EXPECT_EQ(sorted(FindMatchingNames(at("?.jar"))), (Names{u"a.jar", u"b.jar"}));
+  EXPECT_EQ(sorted(FindMatchingNames(at("*"))), (Names{u".", u"..", u"[x].jar", u"a.jar", u"b.jar", u"c.txt", u"classes"}));
+  EXPECT_EQ(FindMatchingNames(at("a.jar")), (Names{u"a.jar"}));
+  EXPECT_EQ(FindMatchingNames(at("classes")), (Names{u"classes"}));
+  EXPECT_EQ(FindMatchingNames(at("[x].jar")), (Names{u"[x].jar"}));
+  EXPECT_TRUE(FindMatchingNames(at("*.war")).empty());
+  EXPECT_TRUE(FindMatchingNames(at("missing/*.jar")).empty());
 }
 
 TEST_F(Files, RootedPathExistsRejectsRelativePaths) {

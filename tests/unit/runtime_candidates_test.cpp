@@ -173,3 +173,17 @@ TEST(RuntimeSelection, PreferredVersionBeatsRank) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RuntimeCandidates, PosixJdksAreTheirOwnRuntimeUnlessTheyHoldAJreFolder) {
+  LauncherSettings settings = Settings(u"", u"");
+  std::vector<RuntimeCandidate> candidates;
+  CollectCandidates(kSunJdk, {{u"17.0.15", u"/usr/lib/jvm/jdk17"}, {u"1.8.0_402", u"/usr/lib/jvm/jdk8"}}, settings,
+                    Libraries({u"/usr/lib/jvm/jdk17/lib/server/libjvm.so", u"/usr/lib/jvm/jdk8/jre",
+                               u"/usr/lib/jvm/jdk8/jre/lib/amd64/server/libjvm.so"}),
+                    candidates, PathStyle::Posix);
+  EXPECT_EQ(Homes(candidates), u"/usr/lib/jvm/jdk17/ /usr/lib/jvm/jdk8/jre/ ");
+}
+
+}  // namespace

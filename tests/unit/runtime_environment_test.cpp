@@ -12,6 +12,7 @@ namespace {
 TEST(RuntimeEnvironment, HomeIsThreeLevelsAboveTheLibrary) {
   EXPECT_EQ(RuntimeHomeOf(u"C:\\Java\\jdk\\jre\\bin\\client\\jvm.dll", PathStyle::Windows), u"C:\\Java\\jdk\\jre");
   EXPECT_EQ(RuntimeHomeOf(u"/usr/lib/jvm/j17/lib/server/libjvm.so", PathStyle::Posix), u"/usr/lib/jvm/j17");
+  EXPECT_EQ(RuntimeHomeOf(u"/opt/jdk8/jre/lib/amd64/server/libjvm.so", PathStyle::Posix), u"/opt/jdk8/jre");
   EXPECT_EQ(RuntimeHomeOf(u"bin\\jvm.dll", PathStyle::Windows), u"bin");  // cuts without a separator change nothing
   EXPECT_EQ(RuntimeHomeOf(u"jvm.dll", PathStyle::Windows), u"jvm.dll");
 }

@@ -81,3 +81,18 @@ TEST_F(SettingsFile, WrittenValueReadsBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// The same file through the platform's reader: the profile functions on
+// Windows, our INI reader elsewhere. Both must read it alike.
+TEST_F(SettingsFile, LookupRulesHoldForThePlatformsReader) {
+  write("; comment\r\n[ Application ]\r\n  Cmd  =  -x -y  \r\nQuoted=\"a b\"\r\n[application]\r\nCmd=second\r\n"
+        "[Other]\r\nOnly=here\r\n");
+  EXPECT_EQ(reader().readPlain(u"APPLICATION", u"cmd"), u"-x -y");
+  EXPECT_EQ(reader().readPlain(u"Application", u"Quoted"), u"a b");
+  EXPECT_EQ(reader().readPlain(u"Application", u"Only"), u"");
+  EXPECT_EQ(reader().readPlain(u"other", u"ONLY"), u"here");
+}
+
+}  // namespace

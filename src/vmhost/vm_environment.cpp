@@ -1,0 +1,51 @@
+#include "vmhost/vm_environment.h"
+
+#include <algorithm>
+
+#include "runtime/runtime_environment.h"
+
+namespace {
+
+std::u16string PathReference(PathStyle style) { return style == PathStyle::Windows ? u"%Path%" : u"%PATH%"; }
+
+// A folder list from the settings, which separate folders with ";" on every
+// platform, ending with the platform's separator unless it is empty.
+std::u16string FolderListFromSettings(std::u16string_view folders, PathStyle style) {
+  std::u16string list(folders);
+  std::replace(list.begin(), list.end(), u';', ListSeparator(style));
+  if (!list.empty() && list.back() != ListSeparator(style)) list += ListSeparator(style);
+  return list;
+}
+
+}  // namespace
+
+std::u16string RuntimeHome(std::u16string_view vmLibraryPath, PathStyle style) {
+  return RuntimeHomeOf(vmLibraryPath, style) + Separator(style);
+}
+
+std::u16string RuntimeBinFolder(std::u16string_view vmLibraryPath, PathStyle style) {
+  if (style == PathStyle::Posix) return RuntimeHome(vmLibraryPath, style) + u"bin";
+  return std::u16string(CutLastComponent(CutLastComponent(vmLibraryPath, style), style));
+}
+
+std::u16string ComposeLibraryPath(std::u16string_view libraryPath, std::u16string_view executablePath,
+                                  std::u16string_view vmLibraryPath, PathStyle style) {
+  const char16_t separator = ListSeparator(style);
+  std::u16string composed = FolderListFromSettings(libraryPath, style);
+  composed += CutLastComponent(executablePath, style);
+  composed += Separator(style);
+  composed += separator;
+  composed += u'.';
+  composed += separator;
+  composed += PathReference(style);
+  composed += separator;
+  composed += RuntimeHome(vmLibraryPath, style);
+  composed += u"lib";
+  return composed;
+}
+
+std::u16string ComposeSearchPath(std::u16string_view systemPath, std::u16string_view vmLibraryPath,
+                                 PathStyle style) {
+  return FolderListFromSettings(systemPath, style) + PathReference(style) + ListSeparator(style) +
+         RuntimeBinFolder(vmLibraryPath, style);
+}

@@ -1,0 +1,101 @@
+// Runs the launches described in tests/scenarios/cases against one runtime:
+// the real JVM or the test VM library, named by SCENARIO_RUNTIME.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "harness.h"
+#include "scenario_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+#ifdef _WIN32
+const char kPathSeparator[] = "\\";
+const char kClassPathSeparator[] = ";";
+const char kVmLibrary[] = "bin\\server\\jvm.dll";
+#else
+const char kPathSeparator[] = "/";
+const char kClassPathSeparator[] = ":";
+const char kVmLibrary[] = "lib/server/libjvm.so";
+#endif
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+// Line ends as "\n", and no line numbers in stack frames: the test VM's
+// script frames have none.
+std::string Normalized(const std::string& output) {
+  static const std::regex lineNumber(R"(\.java:\d+\))");
+  return std::regex_replace(Replaced(output, "\r\n", "\n"), lineNumber, ".java)");
+}
+
+class Scenarios : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Scenarios, BehaveAlikeOnEveryRuntime) {
+  const char* runtimeVariable = std::getenv("SCENARIO_RUNTIME");
+  ASSERT_NE(runtimeVariable, nullptr) << "SCENARIO_RUNTIME names the runtime folder to run with";
+  std::string runtime = NativePath(runtimeVariable);
+  if (runtime.back() == kPathSeparator[0]) runtime.pop_back();
+
+  Scenario scenario = ReadScenario(ReadFile(fs::path(SCENARIO_CASES) / (GetParam() + ".txt")));
+  TestFolder folder;
+  std::string folderPath = folder.path() + kPathSeparator;
+  auto substituted = [&](std::string text) {
+    text = Replaced(text, "@RUNTIME@", runtime);
+    text = Replaced(text, "@VMLIB@", runtime + kPathSeparator + kVmLibrary);
+    text = Replaced(text, "@FOLDER@", folderPath);
+    text = Replaced(text, "@SEP@", kClassPathSeparator);
+    return Replaced(text, "@/@", kPathSeparator);
+  };
+
+  std::string launcher = folder.installLauncher("app" + ExecutableSuffix());
+  folder.write("app.ini", substituted(scenario.settings));
+  for (const std::string& jar : scenario.jars) CopyFileTo(SCENARIO_JAR, folder.pathOf(jar));
+  if (scenario.embeddedJar) {
+    std::ofstream(fs::path(launcher), std::ios::binary | std::ios::app) << ReadFile(SCENARIO_JAR);
+  }
+
+  RunOptions options;
+  options.arguments = scenario.arguments;
+  for (const auto& [name, value] : scenario.environment) options.environment[name] = substituted(value);
+  RunResult run = RunProgram(launcher, options);
+
+  EXPECT_EQ(run.exitCode, scenario.exitCode);
+  EXPECT_EQ(Normalized(run.output), substituted(scenario.output));
+  EXPECT_EQ(Normalized(run.error), substituted(scenario.error));
+  for (const auto& [path, content] : scenario.files) {
+    EXPECT_TRUE(folder.exists(path)) << path;
+    EXPECT_EQ(Normalized(folder.read(path)), substituted(content)) << path;
+  }
+}
+
+std::vector<std::string> CaseNames() {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(SCENARIO_CASES))
+    if (entry.path().extension() == ".txt") names.push_back(entry.path().stem().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Scenarios, ::testing::ValuesIn(CaseNames()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           return Replaced(info.param, "-", "_");
+                         });
+
+}  // namespace

@@ -1,0 +1,5 @@
+package scenario;
+
+public class NoMain {
+  public static void other(String[] args) {}
+}
