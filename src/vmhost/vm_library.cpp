@@ -9,35 +9,10 @@
 #include "support/dynamic_library.h"
 #include "support/messages.h"
 #include "vmhost/java_strings.h"
+#include "vmhost/jdk1_1_init_args.h"
 #include "vmhost/output_redirection.h"
 
 namespace {
-
-// The initialisation record of JNI 1.1, which JNI_GetDefaultJavaVMInitArgs
-// still fills with the default Java thread stack size when asked with
-// version 1.1. Laid out as the JNI specification gives it (72 bytes on 32-bit
-// Windows); only javaStackSize is read.
-struct JDK1_1InitArgs {
-  jint version;
-  char** properties;
-  jint checkSource;
-  jint nativeStackSize;
-  jint javaStackSize;
-  jint minHeapSize;
-  jint maxHeapSize;
-  jint verifyMode;
-  char* classpath;
-  jint(JNICALL* vfprintf)(FILE* stream, const char* format, va_list arguments);
-  void(JNICALL* exit)(jint code);
-  void(JNICALL* abort)();
-  jint enableClassGC;
-  jint enableVerboseGC;
-  jint disableAsyncGC;
-  jint verbose;
-  jboolean debugging;
-  jint debugPort;
-};
-static_assert(sizeof(void*) != 4 || sizeof(JDK1_1InitArgs) == 72, "the JNI 1.1 record of 32-bit Windows");
 
 // Output first, so that a failure there is printed on the console's standard
 // error; the launch goes on whatever the redirection achieved.

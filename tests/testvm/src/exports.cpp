@@ -8,30 +8,9 @@
 #include "platform.h"
 #include "record.h"
 #include "vm.h"
+#include "vmhost/jdk1_1_init_args.h"
 
 namespace {
-
-// The record JDK 1.1 launchers pass; its javaStackSize is what they read back.
-struct JDK1_1InitArgs {
-  jint version;
-  char** properties;
-  jint checkSource;
-  jint nativeStackSize;
-  jint javaStackSize;
-  jint minHeapSize;
-  jint maxHeapSize;
-  jint verifyMode;
-  char* classpath;
-  jint(JNICALL* vfprintf)(FILE* stream, const char* format, va_list arguments);
-  void(JNICALL* exit)(jint code);
-  void(JNICALL* abort)();
-  jint enableClassGC;
-  jint enableVerboseGC;
-  jint disableAsyncGC;
-  jint verbose;
-  jboolean debugging;
-  jint debugPort;
-};
 
 jint defaultStackSize() {
   std::string text;
