@@ -132,34 +132,29 @@ bool StartListening(Launcher& launcher, InstanceChannelState& channel) {
 
 }  // namespace
 
-bool OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
+InstanceRole OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
   InstanceChannel channel(new InstanceChannelState);
   const std::string folder = SocketFolder();
   channel->socketPath = folder + "/" + SocketFileName(name);
-  if (folder.empty() || channel->socketPath.size() >= sizeof(sockaddr_un::sun_path)) {
-    launcher.singleInstance = false;
-    return true;
-  }
+  if (folder.empty() || channel->socketPath.size() >= sizeof(sockaddr_un::sun_path)) return InstanceRole::None;
   channel->lockFile.reset(open((channel->socketPath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
   FileLock lock(channel->lockFile.get());
-  channel->connection = NewSocket();
+  UniqueFd connection = NewSocket();
+  if (!lock.held() || !connection) return InstanceRole::None;
   const sockaddr_un address = AddressOf(channel->socketPath);
-  const bool connected = channel->connection &&
-                         connect(channel->connection.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-  // Nobody listens: no socket, or one whose instance has gone.
-  launcher.isFirstInstance = !connected && (errno == ENOENT || errno == ECONNREFUSED);
-  if (!lock.held() || (!connected && !launcher.isFirstInstance) ||
-      (launcher.isFirstInstance && !StartListening(launcher, *channel))) {
-    launcher.singleInstance = false;
-    return true;
-  }
-  if (connected) {
+  InstanceRole role = InstanceRole::Later;
+  if (connect(connection.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
     // The whole request, then the end of writing, which tells the listener it has all.
-    if (!SendAll(channel->connection.get(), EncodeArguments(launcher.arguments))) return false;
-    shutdown(channel->connection.get(), SHUT_WR);
+    if (!SendAll(connection.get(), EncodeArguments(launcher.arguments))) return InstanceRole::HandOverFailed;
+    shutdown(connection.get(), SHUT_WR);
+    channel->connection = std::move(connection);
+  } else if (errno == ENOENT || errno == ECONNREFUSED) {  // nobody listens: no socket, or a stale one
+    role = StartListening(launcher, *channel) ? InstanceRole::First : InstanceRole::None;
+  } else {
+    return InstanceRole::None;
   }
-  launcher.instanceChannel = std::move(channel);
-  return true;
+  if (role != InstanceRole::None) launcher.instanceChannel = std::move(channel);
+  return role;
 }
 
 int WaitForReply(Launcher& launcher) {

@@ -50,7 +50,10 @@ TEST_F(SingleInstance, SimultaneousLaterStartsAreEachServedWithTheirOwnArguments
     starts.push_back(std::async(std::launch::async, [this, tag] { return startLater({"start" + tag, tag}); }));
     expected.insert("{[start" + tag + "] [" + tag + "]}");
   }
-  for (auto& start : starts) EXPECT_EQ(start.get().exitCode, 7);
+  for (auto& start : starts) {
+    RunResult later = start.get();
+    EXPECT_EQ(later.exitCode, 7) << later.output << later.error;
+  }
   const Lines served = servedArguments();
   EXPECT_EQ(std::multiset<std::string>(served.begin(), served.end()), expected);
   endFirst();
