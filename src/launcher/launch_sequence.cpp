@@ -18,25 +18,33 @@ int HostVm(Launcher& launcher) {
   return RunApplication(launcher) == 0 ? 0 : -1;
 }
 
-int Start(Launcher& launcher) {
-  if (!ResolveRuntime(launcher)) return -1;
-  if (!launcher.settings.isService) return Run(launcher);
-  if (!PrepareService(launcher)) return -1;
-  return StartServiceDispatcher(launcher);
-}
-
-}  // namespace
-
-int Run(Launcher& launcher) {
+int TakeRoad(Launcher& launcher) {
   if (launcher.runPairedLauncher) return StartPairedLauncher(launcher.settings);
   if (IsSecondInstance(launcher)) return WaitForReply(launcher);
   return HostVm(launcher);
 }
 
+int Start(Launcher& launcher, ServiceController& service) {
+  if (!ResolveRuntime(launcher)) return -1;
+  if (!launcher.settings.isService) return Run(launcher);
+  if (!PrepareService(service, launcher)) return -1;
+  return StartServiceDispatcher(service);
+}
+
+}  // namespace
+
+int Run(Launcher& launcher) {
+  const int result = TakeRoad(launcher);
+  // main has run or never will: threads still waiting for it give up.
+  launcher.readyEvent.abandon();
+  return result;
+}
+
 int Launch() {
   Launcher launcher;
+  ServiceController service;
   UseSystemDefaultLocale();
-  int exitCode = Start(launcher);
+  int exitCode = Start(launcher, service);
   // The VM first: other instances are still served while its last threads run.
   DestroyVm(launcher);
   TearDownSingleInstance(launcher);

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "launcher/instance_channel.h"
 #include "launcher/launcher_settings.h"
+#include "launcher/ready_event.h"
 #include "runtime/java_version.h"
 
 // The option strings handed to the VM, narrow, in order.
@@ -29,4 +31,10 @@ struct Launcher {
   bool runPairedLauncher = false;
   CreateJavaVmFunction createJavaVm = nullptr;
   GetDefaultInitArgsFunction getDefaultInitArgs = nullptr;
+  // Single-instance mode: on and set up, and whether this start is the first.
+  bool singleInstance = false;
+  bool isFirstInstance = false;
+  InstanceChannel instanceChannel;
+  // Signalled right before main; made for a first instance and for a service.
+  ReadyEvent readyEvent;
 };

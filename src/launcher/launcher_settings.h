@@ -14,6 +14,7 @@ struct LauncherSettings {
   JavaVersion minimumVersion;
   JavaVersion maximumVersion;
   bool isService = false;
+  bool isSingleInstance = false;
   bool acceptJdk = false;
   bool acceptJre = false;
   bool favorKind = true;

@@ -32,6 +32,7 @@ bool LoadSettingsFile(std::u16string_view executablePath, LauncherSettings& sett
   settings.minimumVersion = MinimumVersionSetting(reader.readValue(kRuntimeSection, u"Minimum Version"));
   settings.maximumVersion = MaximumVersionSetting(reader.readValue(kRuntimeSection, u"Maximum Version"));
   settings.isService = IsServiceSetting(reader.readValue(kApplicationSection, u"Application Type"));
+  settings.isSingleInstance = IsSingleInstanceSetting(reader.readValue(kApplicationSection, u"Single Instance"));
   settings.preferredVersions = PreferredVersionsSetting(reader.readValue(kRuntimeSection, u"Preferred versions"));
   settings.jrePath = ReadJrePath(reader, settings, executablePath);
   settings.serverVmMode = ServerVmModeSetting(reader.readValue(kRuntimeSection, u"JVM Type"));

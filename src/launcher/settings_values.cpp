@@ -6,6 +6,8 @@ bool IsYesSetting(std::u16string_view text) { return EqualsIgnoringCase(text, u"
 
 bool IsServiceSetting(std::u16string_view text) { return text == u"service"; }
 
+bool IsSingleInstanceSetting(std::u16string_view text) { return text == u"yes"; }
+
 ServerVmMode ServerVmModeSetting(std::u16string_view text) {
   if (text == u"server") return ServerVmMode::ServerOnly;
   if (text == u"favor_server") return ServerVmMode::FavorServer;

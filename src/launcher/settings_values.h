@@ -20,6 +20,9 @@ bool IsYesSetting(std::u16string_view text);
 // "Application Type": exactly "service".
 bool IsServiceSetting(std::u16string_view text);
 
+// "Single Instance": exactly "yes".
+bool IsSingleInstanceSetting(std::u16string_view text);
+
 // "JVM Type": exactly "server" or "favor_server"; anything else is Any.
 ServerVmMode ServerVmModeSetting(std::u16string_view text);
 

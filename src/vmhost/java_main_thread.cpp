@@ -50,6 +50,7 @@ bool InvokeMainClass(Launcher& launcher) {
     DescribePendingException(env);
     return false;
   }
+  launcher.readyEvent.signal(launcher.javaVm);  // secondaryMain and stop may come from now on
   env->CallStaticVoidMethod(type.get(), main, arguments.get());  // System.exit ends the process in here
   DescribePendingException(env);
   return true;

@@ -29,7 +29,7 @@ TEST_F(SettingsLoading, FillsEveryFieldFromItsKey) {
       "[Java Runtime Environment]\nMain Class=com.example.Main\nMinimum Version=1.5\nMaximum Version=1.6\n"
       "Preferred versions=1.6;1.5\nJRE Path=C:\\jre\nJVM Type=favor_server\nJVM Source=only_JRE\n"
       "VM Provider=IBM\nSystem Path=C:\\bin\nLibrary Path=lib\n"
-      "[Application]\nApplication Type=service\nOverride WorkingDir=YES\nPair Product=C:\\pair.exe\n"
+      "[Application]\nApplication Type=service\nSingle Instance=yes\nOverride WorkingDir=YES\nPair Product=C:\\pair.exe\n"
       "Pair Return Code=yes\n"));
   EXPECT_EQ(settings_.productName, u"Tool");
   EXPECT_EQ(settings_.productCode, u"{AB}");
@@ -45,6 +45,7 @@ TEST_F(SettingsLoading, FillsEveryFieldFromItsKey) {
   EXPECT_TRUE(settings_.acceptIbm);
   EXPECT_FALSE(settings_.acceptSun);
   EXPECT_TRUE(settings_.isService);
+  EXPECT_TRUE(settings_.isSingleInstance);
   EXPECT_TRUE(settings_.overrideWorkingDir);
   EXPECT_EQ(settings_.systemPath, u"C:\\bin");
   EXPECT_EQ(settings_.libraryPath, u"lib");
@@ -60,7 +61,7 @@ TEST_F(SettingsLoading, AbsentKeysKeepTheirDefaults) {
   EXPECT_EQ(settings_.serverVmMode, ServerVmMode::Any);
   EXPECT_TRUE(settings_.acceptJdk && settings_.acceptJre && settings_.favorKind);
   EXPECT_TRUE(settings_.acceptSun && settings_.favorSun);
-  EXPECT_FALSE(settings_.acceptIbm || settings_.acceptJRockit || settings_.isService);
+  EXPECT_FALSE(settings_.acceptIbm || settings_.acceptJRockit || settings_.isService || settings_.isSingleInstance);
   EXPECT_FALSE(settings_.overrideWorkingDir || settings_.pairReturnCode);
 }
 

@@ -9,16 +9,17 @@ namespace {
 TEST(SettingsValues, SwitchesCompareAsTheirKeysDemand) {
   struct Row {
     const char16_t* text;
-    bool yes, service;
+    bool yes, service, singleInstance;
   };
   const Row rows[] = {
-      {u"Yes", true, false},  {u"yes", true, false},      {u"YES", true, false},  {u"yes ", false, false},
-      {u"y", false, false},   {u"", false, false},        {u"service", false, true},
-      {u"Service", false, false}, {u"SERVICE", false, false},
+      {u"Yes", true, false, false},      {u"yes", true, false, true},       {u"YES", true, false, false},
+      {u"yes ", false, false, false},    {u"y", false, false, false},       {u"", false, false, false},
+      {u"service", false, true, false},  {u"Service", false, false, false}, {u"SERVICE", false, false, false},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(IsYesSetting(row.text), row.yes) << ToUtf8(row.text);
     EXPECT_EQ(IsServiceSetting(row.text), row.service) << ToUtf8(row.text);
+    EXPECT_EQ(IsSingleInstanceSetting(row.text), row.singleInstance) << ToUtf8(row.text);
   }
 }
 

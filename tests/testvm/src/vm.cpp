@@ -30,6 +30,14 @@ bool forcedStatus(jint& status) {
   return true;
 }
 
+// The property testvm.createWaitFile holds creation back until the file
+// exists, so that a test can act while the launcher runs but before the VM exists.
+void awaitCreationFile(const Options& options) {
+  auto found = options.properties.find("testvm.createWaitFile");
+  if (found == options.properties.end() || found->second.empty()) return;
+  while (!platform::exists(found->second)) platform::sleepMillis(10);
+}
+
 }  // namespace
 
 Vm& vm() { return *theVm; }
@@ -53,6 +61,7 @@ jint createVm(const JavaVMInitArgs& args, JavaVM** javaVm, JNIEnv** env) {
     auto* candidate = new Vm;
     status = parseOptions(args, candidate->options);
     if (status == JNI_OK) {
+      awaitCreationFile(candidate->options);
       candidate->javaVm.functions = invokeFunctions();
       theVm = candidate;
       defineBuiltins(*theVm);

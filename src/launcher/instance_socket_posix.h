@@ -1,0 +1,25 @@
+// What single-instance mode on POSIX systems puts on disk and on the wire: the
+// socket's file name, and a later start's arguments, each in UTF-8 followed
+// by a zero byte, so that every argument arrives as it was, empty ones too.
+// The reply is the later start's exit code as four bytes in host order.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A file name that stays short enough for a socket address: the end of the
+// instance name and a 64-bit hash of all of it.
+std::string SocketFileName(std::u16string_view instanceName);
+
+std::string EncodeArguments(const std::vector<std::u16string>& arguments);
+// A last argument without its zero byte is dropped.
+std::vector<std::u16string> DecodeArguments(std::string_view request);
+
+// Sends all bytes, without a signal when the other side has gone.
+bool SendAll(int socket, std::string_view bytes);
+// Receives everything up to the sender's end of writing.
+bool ReceiveAll(int socket, std::string& bytes);
+// The later start's exit code: four bytes sent, or read.
+bool SendExitCode(int socket, int exitCode);
+bool ReceiveExitCode(int socket, int& exitCode);

@@ -1,0 +1,170 @@
+// Single-instance mode on POSIX systems: the first instance listens on a
+// Unix-domain socket named after the instance, in a folder that only the user
+// may enter; a later start connects, sends its arguments and reads its exit
+// code back. A lock file beside the socket decides which start is the first.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <thread>
+
+#include "launcher/instance_channel.h"
+#include "launcher/instance_socket_posix.h"
+#include "launcher/launcher.h"
+#include "launcher/pending_replies_posix.h"
+#include "launcher/single_instance.h"
+#include "support/detached_thread.h"
+#include "support/environment.h"
+#include "support/file_descriptor_posix.h"
+#include "vmhost/application_calls.h"
+
+namespace {
+
+bool IsPrivateFolder(const std::string& folder) {
+  struct stat status;
+  return lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == geteuid() &&
+         (status.st_mode & 077) == 0;
+}
+
+// $XDG_RUNTIME_DIR, which is the user's alone, or a folder of the user's own
+// below /tmp; empty when neither can be trusted.
+std::string SocketFolder() {
+  if (std::optional<std::u16string> runtime = GetEnvironmentValue(u"XDG_RUNTIME_DIR")) {
+    std::string folder = ToUtf8(*runtime);
+    if (!folder.empty() && folder.front() == '/' && IsPrivateFolder(folder)) return folder;
+  }
+  std::string folder = "/tmp/launcher-" + std::to_string(geteuid());
+  mkdir(folder.c_str(), 0700);
+  return IsPrivateFolder(folder) ? folder : std::string();
+}
+
+// Holds an exclusive lock on a file for a scope.
+class FileLock {
+ public:
+  explicit FileLock(int fd) : fd_(fd), held_(flock(fd, LOCK_EX) == 0) {}
+  ~FileLock() {
+    if (held_) flock(fd_, LOCK_UN);
+  }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  bool held() const { return held_; }
+
+ private:
+  int fd_;
+  bool held_;
+};
+
+UniqueFd NewSocket() { return UniqueFd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)); }
+
+sockaddr_un AddressOf(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  return address;
+}
+
+// One server thread per connection: the request, then secondaryMain; a
+// connection without a reply waits for this process's exit code.
+void Serve(const ApplicationTarget& target, int connection) {
+  std::string request;
+  if (!ReceiveAll(connection, request)) {
+    close(connection);  // the later start has gone
+    return;
+  }
+  AwaitReply(connection);
+  CallSecondaryMain(target, DecodeArguments(request),
+                    [connection](int exitCode) { SendReply(connection, exitCode); });
+}
+
+}  // namespace
+
+struct InstanceChannelState {
+  ~InstanceChannelState();
+
+  std::string socketPath;
+  UniqueFd lockFile;
+  UniqueFd listener;  // first instance: the listening socket
+  std::thread listenerThread;
+  UniqueFd connection;  // later start: its connection to the first instance
+};
+
+InstanceChannelState::~InstanceChannelState() {
+  if (!listenerThread.joinable()) return;
+  // Under the lock, so that no start finds the socket gone and takes over
+  // before this one has stopped listening.
+  FileLock lock(lockFile.get());
+  shutdown(listener.get(), SHUT_RDWR);  // ends the listener's accept
+  listenerThread.join();
+  unlink(socketPath.c_str());
+}
+
+void InstanceChannelClose::operator()(InstanceChannelState* channel) const { delete channel; }
+
+namespace {
+
+void Listen(int listener, const ApplicationTarget& target) {
+  for (;;) {
+    int connection = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+    if (connection < 0 && (errno == EINTR || errno == ECONNABORTED)) continue;
+    if (connection < 0) return;
+    if (!StartDetachedThread([target, connection] { Serve(target, connection); })) close(connection);
+  }
+}
+
+// First instance: a socket left behind by an instance that did not end
+// cleanly is replaced. False when the mode has to be off.
+bool StartListening(Launcher& launcher, InstanceChannelState& channel) {
+  unlink(channel.socketPath.c_str());
+  channel.listener = NewSocket();
+  const sockaddr_un address = AddressOf(channel.socketPath);
+  if (!channel.listener || bind(channel.listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      listen(channel.listener.get(), SOMAXCONN) != 0)
+    return false;
+  launcher.readyEvent.create();
+  channel.listenerThread = std::thread(Listen, channel.listener.get(), TargetOf(launcher));
+  return true;
+}
+
+}  // namespace
+
+bool OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
+  InstanceChannel channel(new InstanceChannelState);
+  const std::string folder = SocketFolder();
+  channel->socketPath = folder + "/" + SocketFileName(name);
+  if (folder.empty() || channel->socketPath.size() >= sizeof(sockaddr_un::sun_path)) {
+    launcher.singleInstance = false;
+    return true;
+  }
+  channel->lockFile.reset(open((channel->socketPath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+  FileLock lock(channel->lockFile.get());
+  channel->connection = NewSocket();
+  const sockaddr_un address = AddressOf(channel->socketPath);
+  const bool connected = channel->connection &&
+                         connect(channel->connection.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  // Nobody listens: no socket, or one whose instance has gone.
+  launcher.isFirstInstance = !connected && (errno == ENOENT || errno == ECONNREFUSED);
+  if (!lock.held() || (!connected && !launcher.isFirstInstance) ||
+      (launcher.isFirstInstance && !StartListening(launcher, *channel))) {
+    launcher.singleInstance = false;
+    return true;
+  }
+  if (connected) {
+    // The whole request, then the end of writing, which tells the listener it has all.
+    if (!SendAll(channel->connection.get(), EncodeArguments(launcher.arguments))) return false;
+    shutdown(channel->connection.get(), SHUT_WR);
+  }
+  launcher.instanceChannel = std::move(channel);
+  return true;
+}
+
+int WaitForReply(Launcher& launcher) {
+  int exitCode = 0;
+  // A first instance that ended without a word (killed, crashed) gave no exit
+  // code: that is no success.
+  return ReceiveExitCode(launcher.instanceChannel->connection.get(), exitCode) ? exitCode : -1;
+}

@@ -1,0 +1,57 @@
+// Service mode on POSIX systems: the launcher runs in the foreground, and
+// SIGTERM or SIGINT call the application's stop, as a service manager's stop
+// request does.
+#include <signal.h>
+
+#include "hosted_launch.h"
+#include "running_process_posix.h"
+#include "runtime_launch.h"
+
+namespace {
+
+class ServiceSignals : public RuntimeLaunch {};
+
+TEST_P(ServiceSignals, StopSignalsCallStopAndTheLauncherEndsOnceMainReturns) {
+  settings("scenario.Service", "Application Type=service\n");
+  for (int signal : {SIGTERM, SIGINT}) {
+    folder_.write("out.txt", "");  // no output of the run before
+    std::future<RunResult> service = start({"x"});
+    awaitOutput("arg 0 [x]");
+    SignalProgram(launcher_, signal);
+    EXPECT_EQ(service.get().exitCode, 0) << signal;  // not the JVM's own 143 or 130
+    EXPECT_EQ(output(), "main\nargs 1\narg 0 [x]\nstop\nmain ends\n") << signal;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runtimes, ServiceSignals, ::testing::ValuesIn(RuntimesUnderTest()), RuntimeName);
+
+// With the test VM, which can hold its creation back.
+class ServiceStart : public HostedLaunch {
+ protected:
+  void application(const std::string& runtimeLines, const std::string& mainClass = "app.Main") const {
+    settings(runtimeLines, "[Class Path]\nClass Path=\\classes\n[Application]\nApplication Type=service\n", mainClass);
+    script("app/Main",
+           "method main ([Ljava/lang/String;)V\nout text main\nwait flag stopped\nout text main ends\n"
+           "method stop ()V\nout text stop\nset flag stopped\n");
+  }
+};
+
+TEST_F(ServiceStart, StopSignalBeforeTheVmExistsWaitsForMain) {
+  application("Virtual Machine Parameters=-Dtestvm.createWaitFile=" + folder_.pathOf("create"));
+  std::future<RunResult> service = std::async(std::launch::async, [this] { return launch(); });
+  AwaitCondition([this] { return !events("option").empty(); }, "the VM's creation");
+  SignalProgram(launcher_, SIGTERM);
+  folder_.write("create", "");
+  RunResult result = service.get();
+  EXPECT_EQ(result.exitCode, 0);
+  // stop runs once main has been entered, alongside it.
+  for (const char* line : {"main\n", "stop\n", "main ends\n"})
+    EXPECT_NE(result.output.find(line), std::string::npos) << result.output;
+}
+
+TEST_F(ServiceStart, FailedRunStageEndsTheProcessWithFailure) {
+  application("", "app.Missing");
+  EXPECT_EQ(launch().exitCode, -1);
+}
+
+}  // namespace

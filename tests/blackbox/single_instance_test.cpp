@@ -1,0 +1,74 @@
+// Single-instance mode as users see it: a later start of the same executable
+// hands its arguments to the running first instance, whose secondaryMain
+// runs with them, and ends with the reply.
+#include <chrono>
+#include <set>
+
+#include "single_instance_launch.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class SingleInstance : public SingleInstanceLaunch {};
+
+TEST_F(SingleInstance, LaterStartEndsWithTheResultOfSecondaryMain) {
+  application(kIntSecondaryMain);
+  startFirst();
+  EXPECT_EQ(startLater({"a", "b", "c"}).exitCode, 7);
+  EXPECT_EQ(startLater({"gr\u00fc\u00df", "\u65e5\u672c"}).exitCode, 7);
+  EXPECT_EQ(servedArguments(), (Lines{"{[a] [b] [c]}", "{[gr\\u00fc\\u00df] [\\u65e5\\u672c]}"}));
+  EXPECT_EQ(events("call app/Main secondaryMain ([Ljava/lang/String;)I").size(), 2u);
+  EXPECT_EQ(endFirst().exitCode, 0);
+}
+
+TEST_F(SingleInstance, VoidSecondaryMainEndsTheLaterStartWithZero) {
+  application("method secondaryMain ([Ljava/lang/String;)V\nreturn\n");
+  startFirst();
+  EXPECT_EQ(startLater({"a"}).exitCode, 0);
+  EXPECT_EQ(events("call app/Main secondaryMain"), Lines{"call app/Main secondaryMain ([Ljava/lang/String;)V {[a]}"});
+  endFirst();
+}
+
+TEST_F(SingleInstance, WithoutSecondaryMainTheLaterStartEndsWithTheFirstOne) {
+  application("", 3);
+  startFirst();
+  auto later = std::async(std::launch::async, [this] { return startLater({"a"}); });
+  awaitEvent("getstaticmethodid app/Main secondaryMain ([Ljava/lang/String;)I");
+  EXPECT_EQ(later.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+  EXPECT_EQ(endFirst().exitCode, 3);
+  EXPECT_EQ(later.get().exitCode, 3);
+}
+
+TEST_F(SingleInstance, SimultaneousLaterStartsAreEachServedWithTheirOwnArguments) {
+  application(kIntSecondaryMain);
+  startFirst();
+  std::vector<std::future<RunResult>> starts;
+  std::multiset<std::string> expected;
+  for (int k = 0; k < 20; ++k) {
+    const std::string tag = std::to_string(k);
+    starts.push_back(std::async(std::launch::async, [this, tag] { return startLater({"start" + tag, tag}); }));
+    expected.insert("{[start" + tag + "] [" + tag + "]}");
+  }
+  for (auto& start : starts) EXPECT_EQ(start.get().exitCode, 7);
+  const Lines served = servedArguments();
+  EXPECT_EQ(std::multiset<std::string>(served.begin(), served.end()), expected);
+  endFirst();
+}
+
+TEST_F(SingleInstance, AnotherExecutableIsAFirstInstanceOfItsOwn) {
+  application(kIntSecondaryMain);
+  startFirst();
+  const std::string other = folder_.installLauncher("other" + ExecutableSuffix());
+  folder_.write("other.ini", "[Java Runtime Environment]\nMain Class=app.Other\nJRE Path=" + runtimeFolder() +
+                                 "\n[Class Path]\nClass Path=\\classes\n[Application]\nSingle Instance=yes\n");
+  script("app/Other", "method main ([Ljava/lang/String;)V\nreturn\n");
+  RunOptions options;
+  options.environment["TESTVM_LOG"] = folder_.pathOf("other.log");
+  EXPECT_EQ(RunProgram(other, options).exitCode, 0);
+  EXPECT_NE(folder_.read("other.log").find("call app/Other main"), std::string::npos);
+  EXPECT_TRUE(servedArguments().empty());
+  endFirst();
+}
+
+}  // namespace
