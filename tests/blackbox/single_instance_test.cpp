@@ -19,6 +19,15 @@ TEST_F(SingleInstance, VoidSecondaryMainEndsTheLaterStartWithZero) {
   endFirst();
 }
 
+TEST_F(SingleInstance, ServerThreadsThatStayAttachedLetTheFirstInstanceEnd) {
+  application(kIntSecondaryMain, 0, "VM Provider=any\n");  // admits IBM VMs: threads stay attached
+  startFirst();
+  EXPECT_EQ(startLater({"a"}).exitCode, 7);
+  EXPECT_EQ(events("attach Thread-0"), Lines{"attach Thread-0 daemon=1"});
+  EXPECT_TRUE(events("detach Thread-0").empty());
+  EXPECT_EQ(endFirst().exitCode, 0);
+}
+
 TEST_F(SingleInstance, SimultaneousLaterStartsAreEachServedWithTheirOwnArguments) {
   application(kIntSecondaryMain);
   startFirst();
