@@ -22,8 +22,15 @@ using InstanceChannel = std::unique_ptr<InstanceChannelState, InstanceChannelClo
 // path separator replaced by "_", so copies in other folders never meet.
 std::u16string InstanceName(std::u16string_view modulePath, PathStyle style = kNativePathStyle);
 
-// Meets the other starts of the executable under the instance name. A first
-// instance starts listening; a later one hands its arguments over. Anything
-// the platform refuses switches the mode off (singleInstance cleared) and
-// succeeds; false only when a later start could not hand its arguments over.
-bool OpenInstanceChannel(Launcher& launcher, const std::u16string& instanceName);
+// What a start turned out to be among the starts of its executable.
+enum class InstanceRole {
+  None,            // the platform refused something: single-instance mode is off for this start
+  First,           // listening for later starts
+  Later,           // its arguments handed over to the first instance
+  HandOverFailed,  // a later start that could not hand its arguments over
+};
+
+// Meets the other starts of the executable under the instance name: a first
+// instance starts listening, a later one hands its arguments over. Keeps the
+// channel in the Launcher (and makes the ready event of a first instance).
+InstanceRole OpenInstanceChannel(Launcher& launcher, const std::u16string& instanceName);

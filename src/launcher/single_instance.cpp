@@ -16,8 +16,10 @@ bool SetUpSingleInstance(Launcher& launcher) {
   if (settings.isService || !settings.isSingleInstance) return true;
   std::u16string modulePath;
   if (!ModulePath(modulePath)) return false;
-  launcher.singleInstance = true;
-  return OpenInstanceChannel(launcher, InstanceName(modulePath));
+  const InstanceRole role = OpenInstanceChannel(launcher, InstanceName(modulePath));
+  launcher.singleInstance = role != InstanceRole::None;
+  launcher.isFirstInstance = role == InstanceRole::First;
+  return role != InstanceRole::HandOverFailed;
 }
 
 bool IsSecondInstance(const Launcher& launcher) { return launcher.singleInstance && !launcher.isFirstInstance; }

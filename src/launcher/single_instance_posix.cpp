@@ -1,7 +1,7 @@
 // Single-instance mode on POSIX systems: the first instance listens on a
 // Unix-domain socket named after the instance, in a folder that only the user
 // may enter; a later start connects, sends its arguments and reads its exit
-// code back. A lock file beside the socket decides which start is the first.
+// code back. A lock on that folder decides which start is the first.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -16,7 +16,7 @@
 #include "launcher/instance_channel.h"
 #include "launcher/instance_socket_posix.h"
 #include "launcher/launcher.h"
-#include "launcher/pending_replies_posix.h"
+#include "launcher/instance_exit_posix.h"
 #include "launcher/single_instance.h"
 #include "support/detached_thread.h"
 #include "support/environment.h"
@@ -43,7 +43,7 @@ std::string SocketFolder() {
   return IsPrivateFolder(folder) ? folder : std::string();
 }
 
-// Holds an exclusive lock on a file for a scope.
+// Holds an exclusive lock on an open file or folder for a scope.
 class FileLock {
  public:
   explicit FileLock(int fd) : fd_(fd), held_(flock(fd, LOCK_EX) == 0) {}
@@ -87,7 +87,7 @@ struct InstanceChannelState {
   ~InstanceChannelState();
 
   std::string socketPath;
-  UniqueFd lockFile;
+  UniqueFd folder;  // locked while a start decides its role, and while a first instance stops
   UniqueFd listener;  // first instance: the listening socket
   std::thread listenerThread;
   UniqueFd connection;  // later start: its connection to the first instance
@@ -97,10 +97,11 @@ InstanceChannelState::~InstanceChannelState() {
   if (!listenerThread.joinable()) return;
   // Under the lock, so that no start finds the socket gone and takes over
   // before this one has stopped listening.
-  FileLock lock(lockFile.get());
+  FileLock lock(folder.get());
   shutdown(listener.get(), SHUT_RDWR);  // ends the listener's accept
   listenerThread.join();
   unlink(socketPath.c_str());
+  RemoveSocketAtExit("");
 }
 
 void InstanceChannelClose::operator()(InstanceChannelState* channel) const { delete channel; }
@@ -125,6 +126,7 @@ bool StartListening(Launcher& launcher, InstanceChannelState& channel) {
   if (!channel.listener || bind(channel.listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
       listen(channel.listener.get(), SOMAXCONN) != 0)
     return false;
+  RemoveSocketAtExit(channel.socketPath);
   launcher.readyEvent.create();
   channel.listenerThread = std::thread(Listen, channel.listener.get(), TargetOf(launcher));
   return true;
@@ -132,34 +134,29 @@ bool StartListening(Launcher& launcher, InstanceChannelState& channel) {
 
 }  // namespace
 
-bool OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
+InstanceRole OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
   InstanceChannel channel(new InstanceChannelState);
   const std::string folder = SocketFolder();
   channel->socketPath = folder + "/" + SocketFileName(name);
-  if (folder.empty() || channel->socketPath.size() >= sizeof(sockaddr_un::sun_path)) {
-    launcher.singleInstance = false;
-    return true;
-  }
-  channel->lockFile.reset(open((channel->socketPath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-  FileLock lock(channel->lockFile.get());
-  channel->connection = NewSocket();
+  if (folder.empty() || channel->socketPath.size() >= sizeof(sockaddr_un::sun_path)) return InstanceRole::None;
+  channel->folder.reset(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileLock lock(channel->folder.get());
+  UniqueFd connection = NewSocket();
+  if (!lock.held() || !connection) return InstanceRole::None;
   const sockaddr_un address = AddressOf(channel->socketPath);
-  const bool connected = channel->connection &&
-                         connect(channel->connection.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-  // Nobody listens: no socket, or one whose instance has gone.
-  launcher.isFirstInstance = !connected && (errno == ENOENT || errno == ECONNREFUSED);
-  if (!lock.held() || (!connected && !launcher.isFirstInstance) ||
-      (launcher.isFirstInstance && !StartListening(launcher, *channel))) {
-    launcher.singleInstance = false;
-    return true;
-  }
-  if (connected) {
+  InstanceRole role = InstanceRole::Later;
+  if (connect(connection.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
     // The whole request, then the end of writing, which tells the listener it has all.
-    if (!SendAll(channel->connection.get(), EncodeArguments(launcher.arguments))) return false;
-    shutdown(channel->connection.get(), SHUT_WR);
+    if (!SendAll(connection.get(), EncodeArguments(launcher.arguments))) return InstanceRole::HandOverFailed;
+    shutdown(connection.get(), SHUT_WR);
+    channel->connection = std::move(connection);
+  } else if (errno == ENOENT || errno == ECONNREFUSED) {  // nobody listens: no socket, or a stale one
+    role = StartListening(launcher, *channel) ? InstanceRole::First : InstanceRole::None;
+  } else {
+    return InstanceRole::None;
   }
-  launcher.instanceChannel = std::move(channel);
-  return true;
+  if (role != InstanceRole::None) launcher.instanceChannel = std::move(channel);
+  return role;
 }
 
 int WaitForReply(Launcher& launcher) {

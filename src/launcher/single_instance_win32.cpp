@@ -105,7 +105,7 @@ void StartServerThread(const InstanceChannelState& channel, DWORD requester, std
 
 // The listener: copies each request's arguments at once, so the next start
 // may write its own, and hands the request to a server thread.
-DWORD WINAPI Listen(LPVOID parameter) {
+DWORD WINAPI ListenerThread(LPVOID parameter) {
   const InstanceChannelState& channel = *static_cast<const InstanceChannelState*>(parameter);
   MakeMessageQueue();
   SetEvent(channel.listening.get());
@@ -121,7 +121,7 @@ DWORD WINAPI Listen(LPVOID parameter) {
 
 // First instance: publishes the block's header and starts the listener.
 // False when the mode has to be off.
-bool Listen(Launcher& launcher, InstanceChannelState& channel, const std::u16string& name) {
+bool StartListening(Launcher& launcher, InstanceChannelState& channel, const std::u16string& name) {
   launcher.readyEvent.create(name + kReadyEventSuffix);
   SingleInstanceBlock& block = channel.block();
   block.requestMessage = RegisterWindowMessageW(Wide(name));
@@ -131,7 +131,7 @@ bool Listen(Launcher& launcher, InstanceChannelState& channel, const std::u16str
   channel.listening.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!channel.listening) return false;
   channel.listenerThread.reset(
-      CreateThread(nullptr, 0, Listen, &channel, 0, reinterpret_cast<DWORD*>(&block.listenerThreadId)));
+      CreateThread(nullptr, 0, ListenerThread, &channel, 0, reinterpret_cast<DWORD*>(&block.listenerThreadId)));
   if (!channel.listenerThread) return false;
   // Later starts may post to the listener only once it has its queue.
   WaitForSingleObject(channel.listening.get(), INFINITE);
@@ -156,27 +156,25 @@ bool HandOver(const Launcher& launcher, InstanceChannelState& channel) {
 
 }  // namespace
 
-bool OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
+InstanceRole OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
   InstanceChannel channel(new InstanceChannelState);
   channel->handOverLock.reset(CreateMutexW(nullptr, FALSE, Wide(name + kLockSuffix)));
   channel->argumentsTaken.reset(CreateEventW(nullptr, FALSE, FALSE, Wide(name + kTakenSuffix)));
-  if (!channel->handOverLock || !channel->argumentsTaken) {
-    launcher.singleInstance = false;
-    return true;
-  }
+  if (!channel->handOverLock || !channel->argumentsTaken) return InstanceRole::None;
   MutexHold hold(channel->handOverLock.get());
   channel->sharedMapping.reset(
       CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SingleInstanceBlock), Wide(name)));
-  launcher.isFirstInstance = GetLastError() == 0;  // an existing mapping reports ERROR_ALREADY_EXISTS
-  if (channel->sharedMapping)
-    channel->sharedView.reset(MapViewOfFile(channel->sharedMapping.get(), FILE_MAP_WRITE, 0, 0, 0));
-  if (!channel->sharedView || (launcher.isFirstInstance && !Listen(launcher, *channel, name))) {
-    launcher.singleInstance = false;
-    return true;
-  }
-  if (!launcher.isFirstInstance && !HandOver(launcher, *channel)) return false;
-  launcher.instanceChannel = std::move(channel);
-  return true;
+  const bool isFirst = GetLastError() != ERROR_ALREADY_EXISTS;
+  if (!channel->sharedMapping) return InstanceRole::None;
+  channel->sharedView.reset(MapViewOfFile(channel->sharedMapping.get(), FILE_MAP_WRITE, 0, 0, 0));
+  if (!channel->sharedView) return InstanceRole::None;
+  InstanceRole role = InstanceRole::Later;
+  if (isFirst)
+    role = StartListening(launcher, *channel, name) ? InstanceRole::First : InstanceRole::None;
+  else if (!HandOver(launcher, *channel))
+    role = InstanceRole::HandOverFailed;
+  if (role == InstanceRole::First || role == InstanceRole::Later) launcher.instanceChannel = std::move(channel);
+  return role;
 }
 
 int WaitForReply(Launcher& launcher) {

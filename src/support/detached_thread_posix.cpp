@@ -1,4 +1,5 @@
 #include <pthread.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -21,4 +22,8 @@ bool StartDetachedThread(std::function<void()> work) {
   owned.release();  // the thread's now
   pthread_detach(thread);
   return true;
+}
+
+void ParkCallingThread() {
+  for (;;) pause();
 }

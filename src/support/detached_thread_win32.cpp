@@ -22,3 +22,7 @@ bool StartDetachedThread(std::function<void()> work) {
   CloseHandle(thread);
   return true;
 }
+
+void ParkCallingThread() {
+  for (;;) Sleep(INFINITE);
+}

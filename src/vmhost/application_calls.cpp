@@ -1,6 +1,7 @@
 #include "vmhost/application_calls.h"
 
 #include "launcher/launcher.h"
+#include "support/detached_thread.h"
 #include "vmhost/java_strings.h"
 #include "vmhost/vm_text.h"
 
@@ -9,19 +10,25 @@ namespace {
 // Runs call with the main class on the calling thread, attached to the VM
 // once main has been entered, then prints a Java exception left pending and
 // detaches. Nothing happens when main was never reached or the thread cannot
-// attach.
+// attach. A thread that must stay attached (IBM VMs admitted) attaches as a
+// daemon and never ends: one that ended attached, or lived on as a non-daemon
+// thread, would keep DestroyJavaVM waiting for ever.
 template <typename Call>
 void WithMainClass(const ApplicationTarget& target, Call call) {
   JavaVM* vm = target.ready.wait();
   if (!vm) return;
   JNIEnv* env = nullptr;
-  if (vm->AttachCurrentThread(reinterpret_cast<void**>(&env), nullptr) != JNI_OK) return;
+  void** envSlot = reinterpret_cast<void**>(&env);
+  const jint attached =
+      target.staysAttached ? vm->AttachCurrentThreadAsDaemon(envSlot, nullptr) : vm->AttachCurrentThread(envSlot, nullptr);
+  if (attached != JNI_OK) return;
   {
     LocalRef<jclass> type(env, env->FindClass(ToVmText(target.mainClass).c_str()));
     if (type) call(env, type.get());
     DescribePendingException(env);
   }
-  if (!target.staysAttached) vm->DetachCurrentThread();
+  if (target.staysAttached) ParkCallingThread();
+  vm->DetachCurrentThread();
 }
 
 }  // namespace

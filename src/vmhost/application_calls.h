@@ -1,8 +1,9 @@
 // The calls our own threads make into the running application: secondaryMain
 // for a later start of the executable, stop for the service control manager.
 // Each waits until main has been entered, attaches its thread to the VM, finds
-// the main class, prints a Java exception left pending and detaches again,
-// unless IBM VMs are admitted.
+// the main class, prints a Java exception left pending and detaches again.
+// Where IBM VMs are admitted the thread stays attached instead: as a daemon
+// thread that never ends, so that the VM can still be destroyed.
 #pragma once
 
 #include <functional>
@@ -18,7 +19,7 @@ struct Launcher;
 struct ApplicationTarget {
   ReadyEvent ready;
   std::u16string mainClass;  // slash form
-  bool staysAttached = false;
+  bool staysAttached = false;  // IBM VMs admitted
 };
 
 ApplicationTarget TargetOf(const Launcher& launcher);

@@ -49,6 +49,15 @@ TEST_F(ServiceStart, StopSignalBeforeTheVmExistsWaitsForMain) {
     EXPECT_NE(result.output.find(line), std::string::npos) << result.output;
 }
 
+TEST_F(ServiceStart, StopThreadThatStaysAttachedLetsTheProcessEnd) {
+  application("VM Provider=any\n");  // admits IBM VMs: threads stay attached
+  std::future<RunResult> service = std::async(std::launch::async, [this] { return launch(); });
+  AwaitCondition([this] { return !events("call app/Main main").empty(); }, "main");
+  SignalProgram(launcher_, SIGTERM);
+  EXPECT_EQ(service.get().exitCode, 0);
+  EXPECT_EQ(events("attach Thread-0"), std::vector<std::string>{"attach Thread-0 daemon=1"});
+}
+
 TEST_F(ServiceStart, FailedRunStageEndsTheProcessWithFailure) {
   application("", "app.Missing");
   EXPECT_EQ(launch().exitCode, -1);

@@ -10,9 +10,10 @@
 class SingleInstanceLaunch : public HostedLaunch {
  protected:
   // The first instance's main runs until the test releases it, then ends
-  // with exitCode; secondaryMain is the script of that method, if any.
-  void application(const std::string& secondaryMain, int exitCode = 0) const {
-    settings("", "[Class Path]\nClass Path=\\classes\n[Application]\nSingle Instance=yes\n");
+  // with exitCode; secondaryMain is the script of that method, if any;
+  // runtimeLines go to the runtime section of the settings.
+  void application(const std::string& secondaryMain, int exitCode = 0, const std::string& runtimeLines = "") const {
+    settings(runtimeLines, "[Class Path]\nClass Path=\\classes\n[Application]\nSingle Instance=yes\n");
     script("app/Main", "method main ([Ljava/lang/String;)V\nwait file " + folder_.pathOf("release") + "\nexit " +
                            std::to_string(exitCode) + "\n" + secondaryMain);
   }

@@ -28,8 +28,4 @@ TEST(InstanceSocket, ArgumentsTravelExactly) {
   EXPECT_EQ(EncodeArguments({u"a", u""}), std::string("a\0\0", 3));
 }
 
-TEST(InstanceSocket, CutRequestDropsItsUnfinishedArgument) {
-  EXPECT_EQ(DecodeArguments(std::string("a\0bc", 4)), (Arguments{u"a"}));
-}
-
 }  // namespace

@@ -29,22 +29,4 @@ TEST(ReadyEvent, AbandonedBeforeSignalLetsWaitersGoEmptyHanded) {
   EXPECT_EQ(waiter.get(), nullptr);
 }
 
-TEST(ReadyEvent, OutlivesTheLauncherThatMadeIt) {
-  ReadyEvent copy;
-  {
-    ReadyEvent event;
-    ASSERT_TRUE(event.create(u"LauncherTestsReadyEvent"));
-    copy = event;
-    event.signal(kVm);
-  }
-  EXPECT_EQ(copy.wait(), kVm);
-}
-
-TEST(ReadyEvent, NotMadeIsNeverWaitedFor) {
-  ReadyEvent event;
-  EXPECT_FALSE(event);
-  event.signal(kVm);  // no effect, no crash
-  EXPECT_EQ(event.wait(), nullptr);
-}
-
 }  // namespace

@@ -52,9 +52,7 @@ UniqueHandle OpenNamedEvent(const std::u16string& name) {
 TEST(SingleInstanceChannel, FirstInstancePublishesTheBlockAndTakesRequests) {
   const std::u16string name = UniqueName("First");
   Launcher first;
-  first.singleInstance = true;
-  ASSERT_TRUE(OpenInstanceChannel(first, name));
-  EXPECT_TRUE(first.singleInstance && first.isFirstInstance);
+  ASSERT_EQ(OpenInstanceChannel(first, name), InstanceRole::First);
 
   BlockView block(name);
   ASSERT_TRUE(block);
@@ -131,7 +129,7 @@ class FakeFirstInstance {
 
 // A later start on a thread of its own, which has no message queue yet.
 struct LaterStart {
-  bool handedOver = false;
+  InstanceRole role = InstanceRole::None;
   bool waitedForTheCopy = false;
   int exitCode = 0;
   DWORD threadId = 0;
@@ -142,11 +140,10 @@ LaterStart StartLater(const std::u16string& name, const Arguments& arguments, co
   std::thread([&] {
     start.threadId = GetCurrentThreadId();
     Launcher launcher;
-    launcher.singleInstance = true;
     launcher.arguments = arguments;
-    start.handedOver = OpenInstanceChannel(launcher, name);
+    start.role = OpenInstanceChannel(launcher, name);
     start.waitedForTheCopy = first.released();
-    if (start.handedOver && IsSecondInstance(launcher)) start.exitCode = WaitForReply(launcher);
+    if (start.role == InstanceRole::Later) start.exitCode = WaitForReply(launcher);
   }).join();
   return start;
 }
@@ -155,7 +152,7 @@ TEST(SingleInstanceChannel, LaterStartHandsOverAndTakesAnEarlyReply) {
   const std::u16string name = UniqueName("Later");
   FakeFirstInstance first(name, 42);
   LaterStart start = StartLater(name, {u"a", u"b c", u"\u00e9"}, first);
-  EXPECT_TRUE(start.handedOver);
+  EXPECT_EQ(start.role, InstanceRole::Later);
   EXPECT_TRUE(start.waitedForTheCopy);  // the lock is held until the listener has the arguments
   EXPECT_EQ(first.requester(), start.threadId);
   EXPECT_EQ(first.arguments(), (Arguments{u"a", u"b c", u"\u00e9"}));
@@ -173,7 +170,7 @@ TEST(SingleInstanceChannel, TooLongArgumentsFailAndLeaveTheBlockAlone) {
   FakeFirstInstance first(name, 0);
   std::memset(first.block().argumentArea(), 0x55, kArgumentAreaSize);
   LaterStart start = StartLater(name, {std::u16string(1039, u'x')}, first);
-  EXPECT_FALSE(start.handedOver);
+  EXPECT_EQ(start.role, InstanceRole::HandOverFailed);
   EXPECT_EQ(first.block().argumentArea()[0], 0x55);
   EXPECT_EQ(first.block().argumentArea()[kArgumentAreaSize - 1], 0x55);
   EXPECT_EQ(first.requester(), 0u);

@@ -1,0 +1,60 @@
+#include "launcher/instance_exit_posix.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
+#include "launcher/instance_socket_posix.h"
+
+namespace {
+
+struct ExitDuties {
+  std::mutex mutex;
+  std::vector<int> waitingConnections;
+  std::string socket;
+};
+
+// Runs inside exit(), with the status exit() was given.
+void PerformAtExit(int status, void* parameter) {
+  ExitDuties& duties = *static_cast<ExitDuties*>(parameter);
+  std::lock_guard<std::mutex> lock(duties.mutex);
+  for (int connection : duties.waitingConnections) SendExitCode(connection, status);
+  if (!duties.socket.empty()) unlink(duties.socket.c_str());
+}
+
+ExitDuties& Duties() {
+  // Never destroyed: exit() still needs it after static destruction began.
+  static ExitDuties* const duties = [] {
+    auto* created = new ExitDuties;
+    on_exit(PerformAtExit, created);
+    return created;
+  }();
+  return *duties;
+}
+
+}  // namespace
+
+void AwaitReply(int connection) {
+  ExitDuties& duties = Duties();
+  std::lock_guard<std::mutex> lock(duties.mutex);
+  duties.waitingConnections.push_back(connection);
+}
+
+void SendReply(int connection, int exitCode) {
+  ExitDuties& duties = Duties();
+  std::lock_guard<std::mutex> lock(duties.mutex);
+  auto found = std::find(duties.waitingConnections.begin(), duties.waitingConnections.end(), connection);
+  if (found == duties.waitingConnections.end()) return;
+  SendExitCode(connection, exitCode);
+  close(connection);
+  duties.waitingConnections.erase(found);
+}
+
+void RemoveSocketAtExit(const std::string& path) {
+  ExitDuties& duties = Duties();
+  std::lock_guard<std::mutex> lock(duties.mutex);
+  duties.socket = path;
+}
