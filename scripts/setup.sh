@@ -10,6 +10,8 @@ packages=(
   wine wine64                                    # running the x86_64 Windows build
   xvfb xdotool x11-utils imagemagick             # driving and capturing the dialog
   openjdk-17-jdk-headless                        # the real JVM the Linux launcher hosts
+  clang-14 libclang-rt-14-dev                    # the fuzz targets (libFuzzer)
+  valgrind                                       # memcheck over the scenario suite
 )
 
 missing=()

@@ -88,11 +88,10 @@ std::string ToUtf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
+    // A lone surrogate keeps its three-byte form, so that no UTF-16 text is lost on the way.
     char32_t c = text[i];
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;  // a lone surrogate has no UTF-8 form
     }
     if (c < 0x80) {
       out += static_cast<char>(c);
@@ -128,7 +127,7 @@ std::u16string FromUtf8(std::string_view text) {
       c = (c << 6) | (next & 0x3F);
     }
     static const char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    valid = valid && c >= kSmallest[length] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+    valid = valid && c >= kSmallest[length] && c <= 0x10FFFF;
     if (!valid) {
       out += u'\uFFFD';
       ++i;

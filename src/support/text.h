@@ -27,8 +27,11 @@ bool IsWhiteSpace(char16_t c);
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
 bool EndsWith(std::u16string_view text, std::u16string_view end);
 
+// UTF-8, but that a lone surrogate travels in its three-byte form (as in
+// WTF-8): every UTF-16 text, even one Windows would accept as an argument or
+// a file name, comes back unchanged from FromUtf8(ToUtf8(text)).
 std::string ToUtf8(std::u16string_view text);
-// Malformed sequences become U+FFFD.
+// Malformed sequences become U+FFFD; encoded surrogates are read as units.
 std::u16string FromUtf8(std::string_view text);
 
 // For literals and ASCII-only values such as numbers.

@@ -28,6 +28,9 @@ TEST(ArgumentArea, ArgumentsRoundTripIncludingNonAscii) {
   EXPECT_EQ(RoundTrip({u"a", u"b", u"c"}), (Arguments{u"a", u"b", u"c"}));
   EXPECT_EQ(RoundTrip({u"gr\u00fc\u00df", u"\u65e5\u672c", u"\U0001F600"}),
             (Arguments{u"gr\u00fc\u00df", u"\u65e5\u672c", u"\U0001F600"}));
+  // Windows lets an argument hold a lone surrogate (a file name may); it arrives as sent.
+  const Arguments lone{{u'a', 0xD800}, {0xDC00}};
+  EXPECT_EQ(RoundTrip(lone), lone);
 }
 
 TEST(ArgumentArea, EmptyArgumentsEndTheListUnlessFirst) {
