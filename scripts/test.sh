@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds every preset and runs every test: natively,
-# natively under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# Windows tests under Wine. Also checks that the Windows launchers need no DLL
-# beyond Windows' own.
+# Sets up what is missing, builds every preset and runs every test: natively
+# (the scenarios once more under memcheck), natively under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Windows tests under Wine. Also checks
+# that the Windows launchers need no DLL beyond Windows' own, and runs every
+# fuzz target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -16,4 +17,6 @@ for preset in linux linux-sanitize win64; do
   echo "== tests: $preset"
   ctest --preset "$preset" -j "$(nproc)" || status=1
 done
+echo "== fuzz targets, ${FUZZ_SECONDS:-10} s each"
+scripts/fuzz.sh "${FUZZ_SECONDS:-10}" || status=1
 exit $status

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -45,6 +46,20 @@ std::string Normalized(const std::string& output) {
   return std::regex_replace(Replaced(output, "\r\n", "\n"), lineNumber, ".java)");
 }
 
+// SCENARIO_WRAPPER, a program and its options separated by blanks, runs the
+// launcher under that program (a memory checker, say), in the launcher's folder.
+RunResult RunLauncher(const std::string& launcher, RunOptions options) {
+  const char* wrapper = std::getenv("SCENARIO_WRAPPER");
+  if (!wrapper || !*wrapper) return RunProgram(launcher, options);
+  std::istringstream words(wrapper);
+  std::vector<std::string> command{std::istream_iterator<std::string>(words), {}};
+  options.arguments.insert(options.arguments.begin(), launcher);
+  options.arguments.insert(options.arguments.begin(), command.begin() + 1, command.end());
+  options.workingDirectory = launcher.substr(0, launcher.rfind(kPathSeparator[0]));
+  options.timeoutMilliseconds *= 10;
+  return RunProgram(command.front(), options);
+}
+
 class Scenarios : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Scenarios, BehaveAlikeOnEveryRuntime) {
@@ -74,7 +89,7 @@ TEST_P(Scenarios, BehaveAlikeOnEveryRuntime) {
   RunOptions options;
   options.arguments = scenario.arguments;
   for (const auto& [name, value] : scenario.environment) options.environment[name] = substituted(value);
-  RunResult run = RunProgram(launcher, options);
+  RunResult run = RunLauncher(launcher, options);
 
   EXPECT_EQ(run.exitCode, scenario.exitCode);
   EXPECT_EQ(Normalized(run.output), substituted(scenario.output));
