@@ -55,5 +55,7 @@ std::string PathVariable();
 // folder beside the launcher a runtime.
 std::string VmLibraryBelowRuntime();
 std::string RuntimeMarkerBelowRuntime();
+// Whether the system starts a program whose path is longer than 260 characters.
+bool StartsProgramsOfLongPaths();
 // The bytes of a library built for another machine than the launcher's.
 std::string LibraryOfAnotherMachine();

@@ -13,3 +13,4 @@ std::string LibraryOfAnotherMachine() {
   image.replace(kMachineField, 2, std::string("\xB7\x00", 2));
   return image;
 }
+bool StartsProgramsOfLongPaths() { return true; }

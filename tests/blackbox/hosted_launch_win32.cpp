@@ -7,3 +7,4 @@ std::string VmLibraryBelowRuntime() { return "bin/client/jvm.dll"; }
 std::string RuntimeMarkerBelowRuntime() { return "bin/java.dll"; }
 // A 32-bit library, with no paired launcher configured to host it.
 std::string LibraryOfAnotherMachine() { return ReadWholeFile(I686_LIBRARY); }
+bool StartsProgramsOfLongPaths() { return false; }
