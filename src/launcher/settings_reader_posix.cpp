@@ -16,7 +16,8 @@ std::string ReadBytes(const std::u16string& path) {
 }  // namespace
 
 std::u16string SettingsReader::readPlain(std::u16string_view section, std::u16string_view key) const {
-  return FindIniValue(DecodeSettingsText(ReadBytes(path_)), section, key);
+  if (!text_) text_ = DecodeSettingsText(ReadBytes(path_));
+  return FindIniValue(*text_, section, key);
 }
 
 // The file keeps its encoding, so that a UTF-16 file stays one.
