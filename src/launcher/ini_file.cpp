@@ -92,3 +92,59 @@ std::u16string SetIniValue(std::u16string_view text, std::u16string_view section
   if (!result.empty() && result.back() != u'\n') result += u"\n";
   return result + u"[" + std::u16string(section) + u"]\n" + entry;
 }
+
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+
+std::string_view MarkOf(SettingsEncoding encoding) {
+  switch (encoding) {
+    case SettingsEncoding::Utf8WithMark: return kUtf8Mark;
+    case SettingsEncoding::Utf16LittleEndian: return kUtf16LittleEndianMark;
+    case SettingsEncoding::Utf16BigEndian: return kUtf16BigEndianMark;
+    case SettingsEncoding::Utf8: break;
+  }
+  return {};
+}
+
+bool IsUtf16(SettingsEncoding encoding) {
+  return encoding == SettingsEncoding::Utf16LittleEndian || encoding == SettingsEncoding::Utf16BigEndian;
+}
+
+}  // namespace
+
+SettingsEncoding DetectSettingsEncoding(std::string_view bytes) {
+  for (SettingsEncoding encoding : {SettingsEncoding::Utf8WithMark, SettingsEncoding::Utf16LittleEndian,
+                                    SettingsEncoding::Utf16BigEndian}) {
+    if (bytes.substr(0, MarkOf(encoding).size()) == MarkOf(encoding)) return encoding;
+  }
+  return SettingsEncoding::Utf8;
+}
+
+std::u16string DecodeSettingsText(std::string_view bytes) {
+  const SettingsEncoding encoding = DetectSettingsEncoding(bytes);
+  bytes.remove_prefix(MarkOf(encoding).size());
+  if (!IsUtf16(encoding)) return FromUtf8(bytes);
+  const int high = encoding == SettingsEncoding::Utf16BigEndian ? 0 : 1;  // the byte that holds bits 8 to 15
+  std::u16string text(bytes.size() / 2, u'\0');
+  for (size_t k = 0; k < text.size(); ++k) {
+    text[k] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * k + high]) << 8 |
+                                    static_cast<unsigned char>(bytes[2 * k + 1 - high]));
+  }
+  return text;
+}
+
+std::string EncodeSettingsText(std::u16string_view text, SettingsEncoding encoding) {
+  std::string bytes(MarkOf(encoding));
+  if (!IsUtf16(encoding)) return bytes + ToUtf8(text);
+  const bool bigEndian = encoding == SettingsEncoding::Utf16BigEndian;
+  bytes.reserve(bytes.size() + 2 * text.size());
+  for (char16_t unit : text) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}

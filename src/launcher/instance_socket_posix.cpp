@@ -1,12 +1,15 @@
 #include "launcher/instance_socket_posix.h"
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 
+#include "support/environment.h"
 #include "support/text.h"
 
 namespace {
@@ -19,7 +22,23 @@ std::uint64_t Fnv1a(std::string_view bytes) {
   return hash;
 }
 
+bool IsPrivateFolder(const std::string& folder) {
+  struct stat status;
+  return lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == geteuid() &&
+         (status.st_mode & 077) == 0;
+}
+
 }  // namespace
+
+std::string InstanceSocketFolder() {
+  if (std::optional<std::u16string> runtime = GetEnvironmentValue(u"XDG_RUNTIME_DIR")) {
+    std::string folder = ToUtf8(*runtime);
+    if (!folder.empty() && folder.front() == '/' && IsPrivateFolder(folder)) return folder;
+  }
+  std::string folder = "/tmp/launcher-" + std::to_string(geteuid());
+  mkdir(folder.c_str(), 0700);
+  return IsPrivateFolder(folder) ? folder : std::string();
+}
 
 std::string SocketFileName(std::u16string_view instanceName) {
   const std::string name = ToUtf8(instanceName);

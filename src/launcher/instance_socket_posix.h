@@ -8,6 +8,11 @@
 #include <string_view>
 #include <vector>
 
+// The folder of the instance sockets: $XDG_RUNTIME_DIR, which is the user's
+// alone, or a folder of the user's own below /tmp; empty when neither can be
+// trusted.
+std::string InstanceSocketFolder();
+
 // A file name that stays short enough for a socket address: the end of the
 // instance name and a 64-bit hash of all of it.
 std::string SocketFileName(std::u16string_view instanceName);

@@ -31,6 +31,9 @@ class SettingsReader {
 
  private:
   std::u16string path_;
+  // Where no profile functions keep the file: its text, read at the first
+  // lookup rather than at every one.
+  mutable std::optional<std::u16string> text_;
 };
 
 // Writes one key with the platform's profile-writing function; false on failure.

@@ -6,23 +6,26 @@
 
 namespace {
 
-std::u16string ReadTextFile(const std::u16string& path) {
+std::string ReadBytes(const std::u16string& path) {
   std::ifstream file(ToUtf8(path), std::ios::binary);
   std::ostringstream content;
   content << file.rdbuf();
-  return FromUtf8(content.str());
+  return content.str();
 }
 
 }  // namespace
 
 std::u16string SettingsReader::readPlain(std::u16string_view section, std::u16string_view key) const {
-  return FindIniValue(ReadTextFile(path_), section, key);
+  if (!text_) text_ = DecodeSettingsText(ReadBytes(path_));
+  return FindIniValue(*text_, section, key);
 }
 
+// The file keeps its encoding, so that a UTF-16 file stays one.
 bool WriteSetting(const std::u16string& path, std::u16string_view section, std::u16string_view key,
                   std::u16string_view value) {
-  std::u16string text = SetIniValue(ReadTextFile(path), section, key, value);
+  const std::string bytes = ReadBytes(path);
+  const std::u16string text = SetIniValue(DecodeSettingsText(bytes), section, key, value);
   std::ofstream file(ToUtf8(path), std::ios::binary | std::ios::trunc);
-  file << ToUtf8(text);
+  file << EncodeSettingsText(text, DetectSettingsEncoding(bytes));
   return static_cast<bool>(file.flush());
 }

@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -19,29 +18,10 @@
 #include "launcher/instance_exit_posix.h"
 #include "launcher/single_instance.h"
 #include "support/detached_thread.h"
-#include "support/environment.h"
 #include "support/file_descriptor_posix.h"
 #include "vmhost/application_calls.h"
 
 namespace {
-
-bool IsPrivateFolder(const std::string& folder) {
-  struct stat status;
-  return lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == geteuid() &&
-         (status.st_mode & 077) == 0;
-}
-
-// $XDG_RUNTIME_DIR, which is the user's alone, or a folder of the user's own
-// below /tmp; empty when neither can be trusted.
-std::string SocketFolder() {
-  if (std::optional<std::u16string> runtime = GetEnvironmentValue(u"XDG_RUNTIME_DIR")) {
-    std::string folder = ToUtf8(*runtime);
-    if (!folder.empty() && folder.front() == '/' && IsPrivateFolder(folder)) return folder;
-  }
-  std::string folder = "/tmp/launcher-" + std::to_string(geteuid());
-  mkdir(folder.c_str(), 0700);
-  return IsPrivateFolder(folder) ? folder : std::string();
-}
 
 // Holds an exclusive lock on an open file or folder for a scope.
 class FileLock {
@@ -136,7 +116,7 @@ bool StartListening(Launcher& launcher, InstanceChannelState& channel) {
 
 InstanceRole OpenInstanceChannel(Launcher& launcher, const std::u16string& name) {
   InstanceChannel channel(new InstanceChannelState);
-  const std::string folder = SocketFolder();
+  const std::string folder = InstanceSocketFolder();
   channel->socketPath = folder + "/" + SocketFileName(name);
   if (folder.empty() || channel->socketPath.size() >= sizeof(sockaddr_un::sun_path)) return InstanceRole::None;
   channel->folder.reset(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

@@ -18,12 +18,7 @@ void TestFolder::write(const std::string& relative, const std::string& content) 
   std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
 }
 
-std::string TestFolder::read(const std::string& relative) const {
-  std::ifstream file(fs::path(pathOf(relative)), std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
+std::string TestFolder::read(const std::string& relative) const { return ReadWholeFile(pathOf(relative)); }
 
 bool TestFolder::exists(const std::string& relative) const { return fs::exists(fs::path(pathOf(relative))); }
 
@@ -38,6 +33,13 @@ std::string TestFolder::installLauncher(const std::string& name) const {
 TestFolder::~TestFolder() {
   std::error_code ignored;
   fs::remove_all(fs::path(path_), ignored);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream file(fs::path(path), std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
 }
 
 void CopyFileTo(const std::string& from, const std::string& to) {

@@ -58,3 +58,4 @@ std::string LineEnd();
 RunResult RunProgram(const std::string& program, const RunOptions& options = {});
 
 void CopyFileTo(const std::string& from, const std::string& to);
+std::string ReadWholeFile(const std::string& path);

@@ -51,5 +51,11 @@ inline std::string Lines(std::initializer_list<std::string> lines) {
 std::string PathSeparator();
 std::string ListSeparator();
 std::string PathVariable();
-// The VM library's place below a runtime folder.
+// The VM library's place below a runtime folder, and the file that makes a
+// folder beside the launcher a runtime.
 std::string VmLibraryBelowRuntime();
+std::string RuntimeMarkerBelowRuntime();
+// Whether the system starts a program whose path is longer than 260 characters.
+bool StartsProgramsOfLongPaths();
+// The bytes of a library built for another machine than the launcher's.
+std::string LibraryOfAnotherMachine();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "launcher/ini_file.h"
 #include "launcher/settings_reader.h"
@@ -93,6 +94,21 @@ TEST_F(SettingsFile, LookupRulesHoldForThePlatformsReader) {
   EXPECT_EQ(reader().readPlain(u"Application", u"Quoted"), u"a b");
   EXPECT_EQ(reader().readPlain(u"Application", u"Only"), u"");
   EXPECT_EQ(reader().readPlain(u"other", u"ONLY"), u"here");
+}
+
+// Windows' profile functions read and write UTF-16 files with a byte-order
+// mark; a written key keeps the file in its encoding, other keys intact.
+TEST_F(SettingsFile, Utf16FileReadsAndStaysUtf16WhenWritten) {
+  const std::u16string text = u"[Java Runtime Environment]\r\nMain Class=app.M\u00E9in\r\n[Application]\r\nCmd=-x\r\n";
+  write(EncodeSettingsText(text, SettingsEncoding::Utf16LittleEndian));
+  EXPECT_EQ(reader().readPlain(u"Java Runtime Environment", u"Main Class"), u"app.M\u00E9in");
+  ASSERT_TRUE(WriteSetting(reader().path(), u"Java Runtime Environment", u"JRE Path", u"C:\\J\u00E9\\"));
+  std::ifstream file(path_, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(DetectSettingsEncoding(bytes), SettingsEncoding::Utf16LittleEndian);
+  EXPECT_EQ(reader().readPlain(u"Java Runtime Environment", u"JRE Path"), u"C:\\J\u00E9\\");
+  EXPECT_EQ(reader().readPlain(u"Java Runtime Environment", u"Main Class"), u"app.M\u00E9in");
+  EXPECT_EQ(reader().readPlain(u"Application", u"Cmd"), u"-x");
 }
 
 }  // namespace

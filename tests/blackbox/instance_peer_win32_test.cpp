@@ -1,0 +1,95 @@
+// A first instance in single-instance mode on Windows, facing another program
+// that fills the shared block badly: an argument area of non-zero bytes with
+// no terminator, malformed text, a request that names no thread to reply to.
+// The first instance serves what it can and goes on serving.
+#include <windows.h>
+
+#include <cstring>
+
+#include "launcher/argument_area.h"
+#include "launcher/instance_channel.h"
+#include "single_instance_launch.h"
+#include "support/handles_win32.h"
+#include "support/text.h"
+#include "support/wide_win32.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Where the block's fields lie, as every launcher lays them out.
+constexpr size_t kListenerThreadField = 0, kRequestMessageField = 8, kArgumentAreaField = 12;
+
+class InstancePeer : public SingleInstanceLaunch {
+ protected:
+  // Writes the argument area and posts the request, as a later start does,
+  // naming requester as the thread to reply to; returns the request message.
+  UINT request(const std::string& area, DWORD requester) const {
+    const std::u16string name = InstanceName(FromUtf8(launcher_));
+    UniqueHandle lock(OpenMutexW(SYNCHRONIZE, FALSE, Wide(name + u"_upr_lock")));
+    UniqueHandle taken(OpenEventW(EVENT_MODIFY_STATE | SYNCHRONIZE, FALSE, Wide(name + u"_upr_taken")));
+    UniqueHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, Wide(name)));
+    EXPECT_TRUE(lock && taken && mapping);
+    if (!lock || !taken || !mapping) return 0;
+    UniqueMappedView view(MapViewOfFile(mapping.get(), FILE_MAP_WRITE, 0, 0, 0));
+    auto* block = static_cast<unsigned char*>(const_cast<void*>(view.get()));
+    DWORD listener = 0;
+    UINT message = 0;
+    std::memcpy(&listener, block + kListenerThreadField, sizeof listener);
+    std::memcpy(&message, block + kRequestMessageField, sizeof message);
+    EXPECT_EQ(WaitForSingleObject(lock.get(), 30000), WAIT_OBJECT_0);
+    std::memcpy(block + kArgumentAreaField, area.data(), kArgumentAreaSize);
+    ResetEvent(taken.get());
+    EXPECT_TRUE(PostThreadMessageW(listener, message, requester, 0));
+    EXPECT_EQ(WaitForSingleObject(taken.get(), 30000), WAIT_OBJECT_0);
+    ReleaseMutex(lock.get());
+    return message;
+  }
+
+  // The exit code replied to this thread.
+  int reply(UINT message) const {
+    MSG reply{};
+    AwaitCondition([&] { return PeekMessageW(&reply, nullptr, message, message, PM_REMOVE) != 0; }, "the reply");
+    return static_cast<int>(reply.wParam);
+  }
+};
+
+// The area's 1040 bytes: text, then filler up to its end.
+std::string Area(const std::string& text, char filler) {
+  return text + std::string(kArgumentAreaSize - text.size(), filler);
+}
+
+TEST_F(InstancePeer, MalformedAreasAreServedAsFarAsTheyGoAndTheFirstInstanceGoesOn) {
+  application(kIntSecondaryMain);
+  startFirst();
+  MSG queue;
+  PeekMessageW(&queue, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // this thread receives the replies
+  const struct {
+    const char* name;
+    std::string area;
+    std::string served;
+  } requests[] = {
+      {"no terminator", Area("", 'g'), "{}"},
+      {"a last argument without terminator", Area(std::string("a\0", 2), 'g'), "{[a]}"},
+      {"bytes of no character", Area("", '\xFF'), "{}"},
+      {"malformed UTF-8", Area(std::string("\xFF\xC3\0", 3), '\0'), "{[\\ufffd\\ufffd]}"},
+  };
+  Lines served;
+  for (const auto& row : requests) {
+    EXPECT_EQ(reply(request(row.area, GetCurrentThreadId())), 7) << row.name;
+    served.push_back(row.served);
+  }
+  EXPECT_EQ(servedArguments(), served);
+
+  // A request naming no thread: served, its reply lost.
+  request(Area(std::string("x\0", 2), '\0'), 0);
+  served.push_back("{[x]}");
+  AwaitCondition([&] { return servedArguments().size() == served.size(); }, "the request without a requester");
+
+  EXPECT_EQ(startLater({"real"}).exitCode, 7);
+  served.push_back("{[real]}");
+  EXPECT_EQ(servedArguments(), served);
+  EXPECT_EQ(endFirst().exitCode, 0);
+}
+
+}  // namespace
