@@ -1,6 +1,6 @@
 // The INI reader and writer of platforms without profile functions: any file
-// can be read, and writing a key makes it read back as written while every
-// other key keeps its value.
+// can be read in any encoding, writing a key makes it read back as written
+// while every other key keeps its value, and the file keeps its encoding.
 #include <cstdio>
 
 #include "fuzz_text.h"
@@ -28,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::u16string value = ConsumeReadableText(data, 64);
   const std::u16string otherSection = ConsumeReadableText(data, 32);
   const std::u16string otherKey = ConsumeReadableText(data, 32);
-  const std::u16string text = FromUtf8(data.ConsumeRemainingBytesAsString());
+  const std::string file = data.ConsumeRemainingBytesAsString();
+  const SettingsEncoding encoding = DetectSettingsEncoding(file);
+  const std::u16string text = DecodeSettingsText(file);
 
   const std::u16string before = FindIniValue(text, otherSection, otherKey);
   FindIniValue(text, section, key);
@@ -37,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     return 0;
   const std::u16string written = SetIniValue(text, section, key, value);
   FUZZ_CHECK(FindIniValue(written, section, key) == value);
+  const std::string stored = EncodeSettingsText(written, encoding);
+  FUZZ_CHECK(DetectSettingsEncoding(stored) == encoding);
+  FUZZ_CHECK(DecodeSettingsText(stored) == written);
   const bool sameKey = EqualsIgnoringCase(section, otherSection) && EqualsIgnoringCase(key, otherKey);
   if (!sameKey) FUZZ_CHECK(FindIniValue(written, otherSection, otherKey) == before);
   return 0;
