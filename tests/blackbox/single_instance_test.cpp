@@ -15,6 +15,8 @@ TEST_F(SingleInstance, VoidSecondaryMainEndsTheLaterStartWithZero) {
   application("method secondaryMain ([Ljava/lang/String;)V\nreturn\n");
   startFirst();
   EXPECT_EQ(startLater({"a"}).exitCode, 0);
+  // The reply comes before the void call, so the call may still be on its way.
+  awaitEvent("call app/Main secondaryMain");
   EXPECT_EQ(events("call app/Main secondaryMain"), Lines{"call app/Main secondaryMain ([Ljava/lang/String;)V {[a]}"});
   endFirst();
 }
