@@ -25,6 +25,16 @@ TEST(SplitVmParameters, BlanksOutsideQuotesSeparateTokens) {
   for (const auto& c : cases) EXPECT_EQ(SplitVmParameters(c.value), c.tokens) << ToUtf8(c.value);
 }
 
+// A settings value is read whole, however long: quotes must not make the
+// work grow with the square of its length.
+TEST(SplitVmParameters, AMegabyteOfQuotesIsSplitAndStrippedInOnePass) {
+  std::u16string quoted, stripped;
+  for (int k = 0; k < 1 << 18; ++k) quoted += u"\"a\"x", stripped += u"ax";
+  const TokenList tokens = SplitVmParameters(quoted + u" -ea");
+  ASSERT_EQ(tokens, (TokenList{quoted, u"-ea"}));
+  EXPECT_EQ(StripQuotes(tokens[0]), stripped);
+}
+
 TEST(StripQuotes, RemovesPairsAndKeepsOneQuoteOfEachDoubledPair) {
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"-Dname=\"a b\"", u"-Dname=a b"},
