@@ -2,9 +2,8 @@
 // filled them), it yields at most one argument per zero byte and never reads
 // past the area; written, every argument list that fits reads back intact up
 // to its first empty argument after the first.
+#include <algorithm>
 #include <array>
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "launcher/argument_area.h"
 

@@ -1,7 +1,5 @@
 // %NAME% expansion: with no variable set the text stays exactly as written,
 // and a set variable's value replaces each of its references.
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "support/environment_expansion.h"
 

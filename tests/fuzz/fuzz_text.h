@@ -6,6 +6,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>

@@ -1,7 +1,6 @@
 // The image header checks on any bytes: no read outside the file, a machine
 // type only for what starts like a PE or a little-endian ELF image, and only
 // 64-bit ELF images judged cut short.
-#include <cstdio>
 #include <memory>
 
 #include "fuzz_text.h"

@@ -1,8 +1,6 @@
 // Java versions: parsing any text gives at most four parts in the signed
 // range, ordering is a total order, and the short form reads back as the
 // same version but for dropped filler parts.
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "runtime/java_version.h"
 

@@ -1,7 +1,5 @@
 // The user's link colours: any registry data is either ignored or read as a
 // colour of at most 24 bits, and three written bytes read back as written.
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "runtime/link_color.h"
 

@@ -1,7 +1,7 @@
 // Message formatting with any format and any arguments: each "%s" or "%d"
 // takes the next argument as it is (a "%" inside one stays text), and every
 // catalogue entry can be formatted with any arguments.
-#include <cstdio>
+#include <algorithm>
 
 #include "fuzz_text.h"
 #include "support/messages.h"

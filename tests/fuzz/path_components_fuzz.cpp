@@ -1,6 +1,6 @@
 // Path splitting in both styles: the components account for every character
 // that is not a separator, and the last-component cuts stay inside the path.
-#include <cstdio>
+#include <algorithm>
 
 #include "fuzz_text.h"
 #include "support/paths.h"

@@ -1,7 +1,5 @@
 // A runtime's "release" file: any text is read, and the facts are values
 // that the text holds.
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "runtime/release_file.h"
 

@@ -1,8 +1,6 @@
 // The INI reader and writer of platforms without profile functions: any file
 // can be read in any encoding, writing a key makes it read back as written
 // while every other key keeps its value, and the file keeps its encoding.
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "launcher/ini_file.h"
 

@@ -1,7 +1,5 @@
 // The hyperlink label split: the parts and the tags between them give the
 // label back, and the link never holds a closing tag.
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "runtime/tagged_label.h"
 

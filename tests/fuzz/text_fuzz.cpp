@@ -1,8 +1,6 @@
 // SplitText and TrimWhiteSpace: splitting loses nothing (the tokens joined
 // with the separator give the text back, but for one separator at the very
 // end), and trimming leaves a middle part with white space at neither end.
-#include <cstdio>
-
 #include "fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

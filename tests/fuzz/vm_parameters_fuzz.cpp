@@ -2,8 +2,6 @@
 // with no blank, quote stripping only removes, and a relative memory option
 // becomes its prefix, a decimal size and "K" in either arithmetic, whose
 // stack size (for "-Xss") can then be read.
-#include <cstdio>
-
 #include "fuzz_text.h"
 #include "vmhost/vm_parameters.h"
 
