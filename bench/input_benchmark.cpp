@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/settings_reader.h"
+#include "settings/settings_reader.h"
 #include "process_timing.h"
 #include "support/files.h"
 #include "support/text.h"

@@ -1,52 +1,83 @@
 #include "launcher/launch_sequence.h"
 
 #include "launcher/launcher.h"
-#include "launcher/paired_launcher.h"
-#include "launcher/process.h"
-#include "launcher/service.h"
-#include "launcher/single_instance.h"
-#include "runtime/runtime_resolution.h"
+#include "service/service.h"
+#include "settings/settings_loading.h"
+#include "support/messages.h"
 #include "vmhost/java_main_thread.h"
-#include "vmhost/vm_library.h"
-#include "vmhost/vm_options.h"
 
 namespace {
 
-int HostVm(Launcher& launcher) {
-  PrepareVmEnvironment(launcher);
-  if (!LoadVmLibrary(launcher) || !AssembleVmOptions(launcher)) return -1;
-  return RunApplication(launcher) == 0 ? 0 : -1;
+void ApplyWorkingDirectory(const std::u16string& executablePath) {
+  if (std::optional<std::u16string> folder = WorkingDirectoryFor(executablePath)) SetCurrentFolder(*folder);
 }
 
-int TakeRoad(Launcher& launcher) {
-  if (launcher.runPairedLauncher) return StartPairedLauncher(launcher.settings);
-  if (IsSecondInstance(launcher)) return WaitForReply(launcher);
-  return HostVm(launcher);
+// The paired-launcher road: the chosen runtime needs the other launcher
+// executable, started with its own path as its only command line. With "Pair
+// Return Code" on its exit code is the launch's. One that cannot be started
+// gives -1 either way: the application did not run.
+int StartPairedLauncher(const LauncherSettings& settings) {
+  const ProgramRun run = StartProgram(settings.pairProduct, settings.pairReturnCode);
+  if (!run.started) {
+    ReportError(message::kPairedLauncherNotStarted, {settings.pairProduct, run.error});
+    return -1;
+  }
+  return run.exitCode;
 }
 
-int Start(Launcher& launcher, ServiceController& service) {
-  if (!ResolveRuntime(launcher)) return -1;
-  if (!launcher.settings.isService) return Run(launcher);
-  if (!PrepareService(service, launcher)) return -1;
-  return StartServiceDispatcher(service);
+// The in-process road. The library is loaded before an empty class path is
+// reported, so that a library that cannot be loaded is reported first.
+int HostVm(Launcher& launcher, const TokenList& startArguments) {
+  const VmPlan plan =
+      PlanVm(launcher.settings, launcher.runtime.vmLibraryPath, launcher.invocation, startArguments, ThisMachine());
+  PrepareVmEnvironment(plan);
+  std::optional<VmFunctions> functions = LoadVmLibrary(launcher.runtime.vmLibraryPath);
+  if (!functions) return -1;
+  if (!plan.hasClassPath) {
+    ReportError(message::kNoClassPath);
+    return -1;
+  }
+  return RunApplication(plan, *functions, launcher.vm, launcher.application.ready) == 0 ? 0 : -1;
+}
+
+// The run stage: the paired launcher or the VM hosted in this process. A
+// service runs it from its service main function, with its start arguments.
+int Run(Launcher& launcher, const TokenList& startArguments) {
+  const int result =
+      launcher.runtime.runPairedLauncher ? StartPairedLauncher(launcher.settings) : HostVm(launcher, startArguments);
+  // main has run or never will: threads still waiting for it give up.
+  launcher.application.ready.abandon();
+  return result;
 }
 
 }  // namespace
 
-int Run(Launcher& launcher) {
-  const int result = TakeRoad(launcher);
-  // main has run or never will: threads still waiting for it give up.
-  launcher.readyEvent.abandon();
-  return result;
-}
-
 int Launch() {
-  Launcher launcher;
+  Launcher launcher;  // its destruction is the teardown (launcher.h)
   ServiceController service;
   UseSystemDefaultLocale();
-  int exitCode = Start(launcher, service);
-  // The VM first: other instances are still served while its last threads run.
-  DestroyVm(launcher);
-  TearDownSingleInstance(launcher);
-  return exitCode;
+
+  std::optional<Invocation> invocation = ReadInvocation();
+  if (!invocation) return -1;
+  launcher.invocation = std::move(*invocation);
+
+  std::optional<LauncherSettings> settings = LoadSettings(launcher.invocation.executablePath);
+  if (!settings) return -1;
+  launcher.settings = std::move(*settings);
+  launcher.application.mainClass = launcher.settings.mainClass;
+  launcher.application.staysAttached = launcher.settings.admitsIbm();
+
+  launcher.instance = SetUpSingleInstance(launcher.settings, launcher.invocation, launcher.application);
+  if (launcher.instance.handOverFailed()) return -1;
+  if (launcher.instance.isLaterStart()) return WaitForReply(launcher.instance);
+
+  if (launcher.settings.overrideWorkingDir) ApplyWorkingDirectory(launcher.invocation.executablePath);
+  std::optional<ChosenRuntime> runtime = ResolveRuntime(launcher.settings, launcher.invocation.executablePath);
+  if (!runtime) return -1;
+  launcher.runtime = std::move(*runtime);
+
+  if (!launcher.settings.isService) return Run(launcher, {});
+  PrepareService(service, launcher.invocation.executablePath, launcher.application,
+                 [&launcher](const TokenList& startArguments) { return Run(launcher, startArguments); });
+  return StartServiceDispatcher(service);
 }

@@ -1,40 +1,25 @@
 // The one object of a run: built by the entry point before anything else,
-// passed by reference to every stage, destroyed just before the process ends.
+// filled step by step, and destroyed when the launch ends, whichever step
+// ends it. Its members go in reverse order, and that is the teardown: the VM
+// first (DestroyJavaVM returns once the program's last non-daemon thread has
+// ended), then the single-instance channel, so that later starts are still
+// served while those threads run.
 #pragma once
 
-#include <jni.h>
-
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "launcher/instance_channel.h"
-#include "launcher/launcher_settings.h"
-#include "launcher/ready_event.h"
-#include "runtime/java_version.h"
-
-// The option strings handed to the VM, narrow, in order.
-using VmOptionList = std::vector<std::string>;
-
-using CreateJavaVmFunction = jint(JNICALL*)(JavaVM**, void**, void*);
-using GetDefaultInitArgsFunction = jint(JNICALL*)(void*);
+#include "instance/single_instance.h"
+#include "launcher/runtime_resolution.h"
+#include "settings/launcher_settings.h"
+#include "support/os.h"
+#include "vmhost/application_calls.h"
+#include "vmhost/vm_library.h"
 
 struct Launcher {
+  Invocation invocation;
   LauncherSettings settings;
-  std::u16string vmLibraryPath;
-  JavaVM* javaVm = nullptr;
-  JNIEnv* jniEnv = nullptr;  // the Java main thread's only
-  JavaVersion runtimeVersion;
-  std::vector<std::u16string> arguments;  // handed to the Java main method
-  VmOptionList vmOptions;
-  std::uint32_t mainThreadStackSize = 0;
-  bool runPairedLauncher = false;
-  CreateJavaVmFunction createJavaVm = nullptr;
-  GetDefaultInitArgsFunction getDefaultInitArgs = nullptr;
-  // Single-instance mode: on and set up, and whether this start is the first.
-  bool singleInstance = false;
-  bool isFirstInstance = false;
-  InstanceChannel instanceChannel;
-  // Signalled right before main; made for a first instance and for a service.
-  ReadyEvent readyEvent;
+  // What our own threads call into (secondaryMain, stop), and the moment
+  // main is about to be called.
+  ApplicationTarget application;
+  SingleInstance instance;
+  ChosenRuntime runtime;
+  JavaVm vm;
 };

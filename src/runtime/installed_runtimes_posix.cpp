@@ -11,7 +11,7 @@
 
 #include "runtime/installed_runtimes.h"
 #include "runtime/release_file.h"
-#include "support/environment.h"
+#include "support/os.h"
 #include "support/files.h"
 #include "support/text.h"
 

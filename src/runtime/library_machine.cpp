@@ -1,7 +1,7 @@
 #include "runtime/library_machine.h"
 
-#include "launcher/launcher.h"
 #include "support/files.h"
+#include "support/os.h"
 
 namespace {
 
@@ -40,10 +40,9 @@ std::optional<std::uint16_t> ImageMachineType(const unsigned char* image, std::s
   return std::nullopt;
 }
 
-void CheckPairedLauncher(Launcher& launcher) {
-  launcher.runPairedLauncher = false;
-  if (launcher.settings.pairProduct.empty()) return;
-  MappedFile library(launcher.vmLibraryPath);
+bool CheckPairedLauncher(const std::u16string& pairProduct, const std::u16string& vmLibraryPath) {
+  if (pairProduct.empty()) return false;
+  MappedFile library(vmLibraryPath);
   std::optional<std::uint16_t> machine = ImageMachineType(library.view(), library.size());
-  launcher.runPairedLauncher = machine && *machine != OwnMachineType();
+  return machine && *machine != OwnMachineType();
 }

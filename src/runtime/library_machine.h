@@ -5,18 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-
-struct Launcher;
+#include <string>
 
 // The machine type of a Windows (PE) or ELF image held in memory; nothing for
 // anything else. Every offset is checked against size, so a truncated or
 // hostile file is rejected rather than read past its end.
 std::optional<std::uint16_t> ImageMachineType(const unsigned char* image, std::size_t size);
 
-// Platform part: the machine type of this build, as its images record it.
-std::uint16_t OwnMachineType();
-
-// Sets runPairedLauncher when a paired launcher is configured and the VM
-// library is an image for another machine. A file that cannot be read or is
-// no image leaves it false; loading it reports the failure later.
-void CheckPairedLauncher(Launcher& launcher);
+// Whether the paired launcher is to host the VM library: a paired launcher is
+// configured and the library is an image for another machine than this
+// build's. A file that cannot be read or is no image gives false; loading it
+// reports the failure later.
+bool CheckPairedLauncher(const std::u16string& pairProduct, const std::u16string& vmLibraryPath);

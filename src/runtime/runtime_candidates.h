@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "launcher/launcher_settings.h"
-#include "runtime/java_version.h"
+#include "settings/launcher_settings.h"
+#include "support/java_version.h"
 #include "runtime/vm_library_search.h"
 
 enum class RuntimeKind { Jdk, Jre };

@@ -1,7 +1,6 @@
 #include "runtime/vm_library_search.h"
 
 #include "support/files.h"
-#include "support/module_path.h"
 
 namespace {
 
@@ -84,8 +83,6 @@ std::u16string BundledRuntimeFolder(std::u16string_view executablePath, const Pa
   return std::u16string();
 }
 
-std::u16string FindBundledRuntime() {
-  std::u16string modulePath;
-  if (!ModulePath(modulePath)) return std::u16string();
-  return BundledRuntimeFolder(modulePath, PathExists);
+std::u16string FindBundledRuntime(std::u16string_view executablePath) {
+  return BundledRuntimeFolder(executablePath, PathExists);
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "launcher/launcher_settings.h"
+#include "settings/launcher_settings.h"
 #include "support/paths.h"
 
 // The existence test the search runs on each path it considers.
@@ -26,7 +26,7 @@ VmLibrary FindVmLibrary(const std::u16string& home, ServerVmMode mode, const Pat
 
 // The runtime shipped with the product: the executable's own folder, or its
 // "jre" subfolder, when it holds the runtime's marker file. Ends in the path
-// separator; empty when there is none (or the executable's path is unknown).
-std::u16string FindBundledRuntime();
+// separator; empty when there is none.
+std::u16string FindBundledRuntime(std::u16string_view executablePath);
 std::u16string BundledRuntimeFolder(std::u16string_view executablePath, const PathProbe& exists,
                                     PathStyle style = kNativePathStyle);

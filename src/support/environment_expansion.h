@@ -1,5 +1,6 @@
 // The expansion of %NAME% references to environment variables in texts that
-// the settings give, and the variable that holds the program search path.
+// the settings give, as Windows' ExpandEnvironmentStrings does it, over any
+// source of variables.
 #pragma once
 
 #include <functional>
@@ -7,17 +8,9 @@
 #include <string>
 #include <string_view>
 
-#ifdef _WIN32
-constexpr std::u16string_view kPathVariable = u"Path";
-#else
-constexpr std::u16string_view kPathVariable = u"PATH";
-#endif
-
-// Replaces every %NAME% reference by the variable's value, in place. A
-// reference to a variable that is not set stays as written; a lone "%" is an
-// ordinary character. Names are compared as the platform compares them.
-void ExpandEnvironment(std::u16string& text);
-
 using VariableLookup = std::function<std::optional<std::u16string>(std::u16string_view name)>;
-// The expansion rule of ExpandEnvironment over any source of variables.
+
+// Every %NAME% reference replaced by the variable's value. A reference to a
+// variable that is not set stays as written, both "%" included; a lone "%" is
+// an ordinary character.
 std::u16string ExpandReferences(std::u16string_view text, const VariableLookup& lookup);

@@ -6,6 +6,20 @@
 
 #include <utility>
 
+// How one kind of object is released, and which value means "none": null for
+// most, INVALID_HANDLE_VALUE for files and directory searches.
+template <typename T, auto Release, bool NoneIsMinusOne = false>
+struct ResourceTraits {
+  using Value = T;
+  static Value Invalid() {
+    if constexpr (NoneIsMinusOne)
+      return INVALID_HANDLE_VALUE;
+    else
+      return nullptr;
+  }
+  static void Close(Value value) { Release(value); }
+};
+
 template <typename Traits>
 class UniqueResource {
  public:
@@ -35,57 +49,14 @@ class UniqueResource {
   Value value_ = Traits::Invalid();
 };
 
-struct HandleTraits {
-  using Value = HANDLE;
-  static Value Invalid() { return nullptr; }
-  static void Close(Value value) { CloseHandle(value); }
-};
-// Kernel objects whose failure value is null (threads, events, mappings, processes).
-using UniqueHandle = UniqueResource<HandleTraits>;
+inline void UnmapView(const void* view) { UnmapViewOfFile(view); }
 
-struct FileHandleTraits {
-  using Value = HANDLE;
-  static Value Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(Value value) { CloseHandle(value); }
-};
-// Files, whose failure value is INVALID_HANDLE_VALUE.
-using UniqueFileHandle = UniqueResource<FileHandleTraits>;
-
-struct FindHandleTraits {
-  using Value = HANDLE;
-  static Value Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(Value value) { FindClose(value); }
-};
-using UniqueFindHandle = UniqueResource<FindHandleTraits>;
-
-struct MappedViewTraits {
-  using Value = const void*;
-  static Value Invalid() { return nullptr; }
-  static void Close(Value value) { UnmapViewOfFile(value); }
-};
-using UniqueMappedView = UniqueResource<MappedViewTraits>;
-
-struct RegistryKeyTraits {
-  using Value = HKEY;
-  static Value Invalid() { return nullptr; }
-  static void Close(Value value) { RegCloseKey(value); }
-};
-using UniqueRegistryKey = UniqueResource<RegistryKeyTraits>;
-
-struct ModuleTraits {
-  using Value = HMODULE;
-  static Value Invalid() { return nullptr; }
-  static void Close(Value value) { FreeLibrary(value); }
-};
-using UniqueModule = UniqueResource<ModuleTraits>;
-
-// Objects whose failure value is null and that one function releases.
-template <typename T, auto Release>
-struct NullableTraits {
-  using Value = T;
-  static Value Invalid() { return nullptr; }
-  static void Close(Value value) { Release(value); }
-};
-using UniqueFont = UniqueResource<NullableTraits<HFONT, &DeleteObject>>;
+// Kernel objects whose failure value is null (threads, events, mutexes, mappings, processes).
+using UniqueHandle = UniqueResource<ResourceTraits<HANDLE, &CloseHandle>>;
+using UniqueFileHandle = UniqueResource<ResourceTraits<HANDLE, &CloseHandle, true>>;
+using UniqueFindHandle = UniqueResource<ResourceTraits<HANDLE, &FindClose, true>>;
+using UniqueMappedView = UniqueResource<ResourceTraits<const void*, &UnmapView>>;
+using UniqueRegistryKey = UniqueResource<ResourceTraits<HKEY, &RegCloseKey>>;
+using UniqueFont = UniqueResource<ResourceTraits<HFONT, &DeleteObject>>;
 // Cursors made by CreateCursor (not shared ones loaded by LoadCursor).
-using UniqueCursor = UniqueResource<NullableTraits<HCURSOR, &DestroyCursor>>;
+using UniqueCursor = UniqueResource<ResourceTraits<HCURSOR, &DestroyCursor>>;

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-using MessageId = std::uint16_t;
+#include "support/os.h"
 
 namespace message {
 constexpr MessageId kWindowsException = 202;
@@ -53,9 +53,6 @@ class MessageArgument {
 
 using MessageArguments = std::initializer_list<MessageArgument>;
 
-// The catalogue text of id; empty for an id without an entry.
-std::u16string LoadMessage(MessageId id);
-
 // The catalogue text with "%s" and "%d" replaced by the arguments in order.
 // Arguments are inserted as they are: a "%" inside one is not interpreted.
 std::u16string FormatMessageText(MessageId id, MessageArguments arguments);
@@ -70,7 +67,3 @@ std::u16string JniReasonText(int status);
 
 // The error line for a message text, as ReportError writes it.
 std::u16string ErrorLine(std::u16string_view text);
-
-// Platform part: writes a line to standard output as one narrow write, in text
-// mode where the platform has one, and flushes it.
-void WriteStandardOutput(std::u16string_view line);

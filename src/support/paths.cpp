@@ -40,3 +40,9 @@ std::u16string_view FileNameOf(std::u16string_view path, PathStyle style) {
   size_t last = path.rfind(Separator(style));
   return last == std::u16string_view::npos ? path : path.substr(last + 1);
 }
+
+std::optional<std::u16string> WorkingDirectoryFor(std::u16string_view executablePath, PathStyle style) {
+  size_t last = executablePath.rfind(Separator(style));
+  if (last == std::u16string_view::npos || last == 0) return std::nullopt;
+  return std::u16string(executablePath.substr(0, last));
+}

@@ -2,6 +2,7 @@
 // depend on them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,3 +36,9 @@ TokenList SplitPathComponents(std::u16string_view path, PathStyle style = kNativ
 std::u16string_view CutLastComponent(std::u16string_view path, PathStyle style = kNativePathStyle);
 // The text after the last separator, or the whole text when there is none.
 std::u16string_view FileNameOf(std::u16string_view path, PathStyle style = kNativePathStyle);
+
+// The folder "Override WorkingDir" makes current: the text before the
+// executable path's last separator (for C:\tool.exe the drive, C:); nothing
+// when there is no separator or it comes first.
+std::optional<std::u16string> WorkingDirectoryFor(std::u16string_view executablePath,
+                                                  PathStyle style = kNativePathStyle);

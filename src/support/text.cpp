@@ -49,6 +49,13 @@ void SplitCommandLine(std::u16string_view text, TokenList& tokens) {
   }
 }
 
+TokenList ArgumentsOfCommandLine(std::u16string_view commandLine) {
+  TokenList tokens;
+  SplitCommandLine(TrimWhiteSpace(commandLine), tokens);
+  if (!tokens.empty()) tokens.erase(tokens.begin());
+  return tokens;
+}
+
 bool IsWhiteSpace(char16_t c) {
   switch (c) {
     case 0x09: case 0x0A: case 0x0B: case 0x0C: case 0x0D: case 0x20:
@@ -78,10 +85,6 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   for (size_t i = 0; i < a.size(); ++i)
     if (FoldCase(a[i]) != FoldCase(b[i])) return false;
   return true;
-}
-
-bool EndsWith(std::u16string_view text, std::u16string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
 std::string ToUtf8(std::u16string_view text) {

@@ -17,6 +17,11 @@ TokenList SplitText(std::u16string_view text, std::u16string_view separator);
 // quote at the start of a token groups up to the next double quote.
 void SplitCommandLine(std::u16string_view text, TokenList& tokens);
 
+// The program's arguments on a platform with one command-line text: trimmed,
+// split with double quotes grouping, the first token (the executable's path)
+// dropped.
+TokenList ArgumentsOfCommandLine(std::u16string_view commandLine);
+
 // The text without leading and trailing white space (IsWhiteSpace).
 std::u16string TrimWhiteSpace(std::u16string_view text);
 
@@ -25,7 +30,6 @@ std::u16string TrimWhiteSpace(std::u16string_view text);
 bool IsWhiteSpace(char16_t c);
 
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
-bool EndsWith(std::u16string_view text, std::u16string_view end);
 
 // UTF-8, but that a lone surrogate travels in its three-byte form (as in
 // WTF-8): every UTF-16 text, even one Windows would accept as an argument or

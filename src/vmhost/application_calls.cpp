@@ -1,9 +1,7 @@
 #include "vmhost/application_calls.h"
 
-#include "launcher/launcher.h"
-#include "support/detached_thread.h"
+#include "support/os.h"
 #include "vmhost/java_strings.h"
-#include "vmhost/vm_text.h"
 
 namespace {
 
@@ -32,10 +30,6 @@ void WithMainClass(const ApplicationTarget& target, Call call) {
 }
 
 }  // namespace
-
-ApplicationTarget TargetOf(const Launcher& launcher) {
-  return ApplicationTarget{launcher.readyEvent, launcher.settings.mainClass, launcher.settings.admitsIbm()};
-}
 
 void CallStop(const ApplicationTarget& target) {
   WithMainClass(target, [](JNIEnv* env, jclass type) {

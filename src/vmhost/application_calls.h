@@ -10,19 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "launcher/ready_event.h"
+#include "vmhost/ready_event.h"
 
 struct Launcher;
 
-// What such a thread needs of the Launcher, copied, so that the thread may
-// outlive it.
+// What such a thread needs of the run, copied, so that the thread may outlive it.
 struct ApplicationTarget {
   ReadyEvent ready;
-  std::u16string mainClass;  // slash form
+  std::u16string mainClass;    // slash form
   bool staysAttached = false;  // IBM VMs admitted
 };
-
-ApplicationTarget TargetOf(const Launcher& launcher);
 
 // The main class's static stop(), for a stop or shutdown request.
 void CallStop(const ApplicationTarget& target);

@@ -1,12 +1,28 @@
 #include "vmhost/java_main_thread.h"
 
-#include "launcher/launcher.h"
 #include "support/messages.h"
-#include "support/threads.h"
+#include "support/os.h"
 #include "vmhost/java_strings.h"
-#include "vmhost/vm_library.h"
+#include "vmhost/output_redirection.h"
 
 namespace {
+
+// What the Java main thread is given.
+struct MainThreadCall {
+  const VmPlan& plan;
+  const VmFunctions& functions;
+  JavaVm& vm;
+  ReadyEvent& ready;
+};
+
+// Output first, so that a failure there is printed on the console's standard
+// error; the launch goes on whatever the redirection achieved.
+void RedirectConfiguredStreams(JNIEnv* env, const VmPlan& plan) {
+  if (!plan.outputFile.empty() && !RedirectStream(env, plan.outputFile, JavaStream::Output))
+    DescribePendingException(env);
+  if (!plan.errorFile.empty() && !RedirectStream(env, plan.errorFile, JavaStream::Error))
+    DescribePendingException(env);
+}
 
 // Finds the main class by the modified UTF-8 form of its name, which the VM
 // itself makes; null, with the reports made, when it cannot be had.
@@ -32,9 +48,8 @@ LocalRef<jclass> FindMainClass(JNIEnv* env, const std::u16string& mainClass) {
 
 // Calls the main class's static main with the arguments. An exception that
 // escapes main is printed and changes nothing else.
-bool InvokeMainClass(Launcher& launcher) {
-  JNIEnv* env = launcher.jniEnv;
-  LocalRef<jclass> type = FindMainClass(env, launcher.settings.mainClass);
+bool InvokeMainClass(JNIEnv* env, const MainThreadCall& call) {
+  LocalRef<jclass> type = FindMainClass(env, call.plan.mainClass);
   if (!type) return false;
   jmethodID main = env->GetStaticMethodID(type.get(), "main", "([Ljava/lang/String;)V");
   if (!main) {
@@ -45,12 +60,12 @@ bool InvokeMainClass(Launcher& launcher) {
       ReportError(message::kNoMainMethod);
     return false;
   }
-  LocalRef<jobjectArray> arguments(env, NewJavaStringArray(env, launcher.arguments));
+  LocalRef<jobjectArray> arguments(env, NewJavaStringArray(env, call.plan.arguments));
   if (!arguments) {
     DescribePendingException(env);
     return false;
   }
-  launcher.readyEvent.signal(launcher.javaVm);  // secondaryMain and stop may come from now on
+  call.ready.signal(call.vm.get());  // secondaryMain and stop may come from now on
   env->CallStaticVoidMethod(type.get(), main, arguments.get());  // System.exit ends the process in here
   DescribePendingException(env);
   return true;
@@ -60,28 +75,26 @@ bool InvokeMainClass(Launcher& launcher) {
 // attached keeps DestroyJavaVM waiting for it for ever. Where IBM VMs are
 // admitted the thread must stay attached, so it destroys the VM itself, which
 // waits for the program's other non-daemon threads; teardown then finds no VM.
-bool LeaveVm(Launcher& launcher) {
-  if (launcher.settings.admitsIbm()) {
-    jint status = launcher.javaVm->DestroyJavaVM();
-    launcher.javaVm = nullptr;
-    launcher.jniEnv = nullptr;
-    return status == JNI_OK;
-  }
-  return launcher.javaVm->DetachCurrentThread() == JNI_OK;
+bool LeaveVm(const MainThreadCall& call) {
+  if (call.plan.staysAttached) return call.vm.destroy() == JNI_OK;
+  return call.vm.get()->DetachCurrentThread() == JNI_OK;
 }
 
 int JavaMainThread(void* context) {
-  Launcher& launcher = *static_cast<Launcher*>(context);
-  if (!CreateVm(launcher)) return 1;
-  const bool invoked = InvokeMainClass(launcher);
-  const bool left = LeaveVm(launcher);
+  const MainThreadCall& call = *static_cast<const MainThreadCall*>(context);
+  JNIEnv* env = call.vm.create(call.functions, call.plan.options);
+  if (!env) return 1;
+  RedirectConfiguredStreams(env, call.plan);
+  const bool invoked = InvokeMainClass(env, call);
+  const bool left = LeaveVm(call);
   return invoked && left ? 0 : 1;
 }
 
 }  // namespace
 
-int RunApplication(Launcher& launcher) {
-  if (launcher.mainThreadStackSize == 0) launcher.mainThreadStackSize = QueryDefaultJavaStackSize(launcher);
-  std::optional<int> exitCode = RunOnNewThread(launcher.mainThreadStackSize, JavaMainThread, &launcher);
-  return exitCode ? *exitCode : JavaMainThread(&launcher);
+int RunApplication(const VmPlan& plan, const VmFunctions& functions, JavaVm& vm, ReadyEvent& ready) {
+  const std::uint32_t stackSize = plan.mainThreadStackSize ? plan.mainThreadStackSize : QueryDefaultJavaStackSize(functions);
+  MainThreadCall call{plan, functions, vm, ready};
+  std::optional<int> exitCode = RunOnNewThread(stackSize, JavaMainThread, &call);
+  return exitCode ? *exitCode : JavaMainThread(&call);
 }

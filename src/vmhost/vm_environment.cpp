@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "runtime/runtime_environment.h"
-
 namespace {
 
-std::u16string PathReference(PathStyle style) { return style == PathStyle::Windows ? u"%Path%" : u"%PATH%"; }
+std::u16string PathReference(PathStyle style) { return u"%" + std::u16string(PathVariable(style)) + u"%"; }
 
 // A folder list from the settings, which separate folders with ";" on every
 // platform, ending with the platform's separator unless it is empty.
@@ -18,6 +16,18 @@ std::u16string FolderListFromSettings(std::u16string_view folders, PathStyle sty
 }
 
 }  // namespace
+
+std::u16string RuntimeHomeOf(std::u16string_view vmLibraryPath, PathStyle style) {
+  // A Linux runtime keeps its library below "lib", one level deeper in the
+  // older lib/<arch>/ layout: its home is the folder that holds that "lib".
+  if (style == PathStyle::Posix) {
+    size_t lib = vmLibraryPath.rfind(u"/lib/");
+    if (lib != std::u16string_view::npos) return std::u16string(vmLibraryPath.substr(0, lib));
+  }
+  std::u16string_view home = vmLibraryPath;
+  for (int cut = 0; cut < 3; ++cut) home = CutLastComponent(home, style);
+  return std::u16string(home);
+}
 
 std::u16string RuntimeHome(std::u16string_view vmLibraryPath, PathStyle style) {
   return RuntimeHomeOf(vmLibraryPath, style) + Separator(style);

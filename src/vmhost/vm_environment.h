@@ -1,12 +1,21 @@
 // The texts the VM's environment is composed of: the runtime's folders, the
-// library-path option and the new search path. Pure; ExpandEnvironment is
-// applied by the caller, so "%Path%" ("%PATH%" on POSIX) stays a reference here.
+// library-path option and the new search path. Pure; the caller expands them,
+// so "%Path%" ("%PATH%" on POSIX) stays a reference here.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "support/paths.h"
+
+// The variable that holds the program search path.
+constexpr std::u16string_view PathVariable(PathStyle style) { return style == PathStyle::Windows ? u"Path" : u"PATH"; }
+
+// The runtime published to the Java program and the processes it starts:
+// ZQ_JVM_PATH is the VM library's path, ZQ_JVM_HOME this. The library path
+// cut at its last separator three times (a cut that finds no separator leaves
+// the text as it is); on Linux the folder above the library's "lib" folder.
+std::u16string RuntimeHomeOf(std::u16string_view vmLibraryPath, PathStyle style = kNativePathStyle);
 
 // The runtime's folders derived from its VM library path. Windows:
 // C:\Java\jre\bin\client\jvm.dll gives the home C:\Java\jre\ (three

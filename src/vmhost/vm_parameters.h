@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/memory_status.h"
+#include "support/os.h"
 #include "support/text.h"
 
 // Tokens separated by blanks (the space character only) that stand outside

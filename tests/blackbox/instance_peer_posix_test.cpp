@@ -7,8 +7,8 @@
 
 #include <cstring>
 
-#include "launcher/instance_channel.h"
-#include "launcher/instance_socket_posix.h"
+#include "instance/instance_channel.h"
+#include "instance/instance_socket_posix.h"
 #include "single_instance_launch.h"
 #include "support/file_descriptor_posix.h"
 #include "support/text.h"

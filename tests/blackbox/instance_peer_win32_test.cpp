@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "launcher/argument_area.h"
-#include "launcher/instance_channel.h"
+#include "instance/argument_area.h"
+#include "instance/instance_channel.h"
 #include "single_instance_launch.h"
 #include "support/handles_win32.h"
 #include "support/text.h"

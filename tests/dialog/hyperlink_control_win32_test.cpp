@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/hyperlink_control_win32.h"
+#include "dialog/hyperlink_control_win32.h"
 #include "support/registry_win32.h"
 
 namespace {

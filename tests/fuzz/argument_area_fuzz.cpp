@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 #include "fuzz_text.h"
-#include "launcher/argument_area.h"
+#include "instance/argument_area.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The command line and "Cmd" splitting: every character outside quotes and
 // separating blanks survives, and every argument is a part of the text.
 #include "fuzz_text.h"
-#include "launcher/process.h"
+#include "support/os.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // range, ordering is a total order, and the short form reads back as the
 // same version but for dropped filler parts.
 #include "fuzz_text.h"
-#include "runtime/java_version.h"
+#include "support/java_version.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // can be read in any encoding, writing a key makes it read back as written
 // while every other key keeps its value, and the file keeps its encoding.
 #include "fuzz_text.h"
-#include "launcher/ini_file.h"
+#include "settings/ini_file.h"
 
 namespace {
 

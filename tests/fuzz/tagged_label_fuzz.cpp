@@ -1,7 +1,7 @@
 // The hyperlink label split: the parts and the tags between them give the
 // label back, and the link never holds a closing tag.
 #include "fuzz_text.h"
-#include "runtime/tagged_label.h"
+#include "dialog/tagged_label.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   FuzzedDataProvider data(bytes, size);

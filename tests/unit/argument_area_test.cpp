@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "launcher/argument_area.h"
+#include "instance/argument_area.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/dialog_placement.h"
+#include "dialog/dialog_placement.h"
 
 namespace {
 

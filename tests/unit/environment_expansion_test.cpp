@@ -2,9 +2,11 @@
 
 #include <map>
 
-#include "support/environment.h"
 #include "support/environment_expansion.h"
+#include "support/os.h"
+#include "support/paths.h"
 #include "support/text.h"
+#include "vmhost/vm_plan.h"
 
 namespace {
 
@@ -25,13 +27,16 @@ TEST(ExpandReferences, KnownNamesAreReplacedAndEverythingElseStays) {
   for (const auto& [text, expanded] : cases) EXPECT_EQ(ExpandReferences(text, lookup), expanded) << ToUtf8(text);
 }
 
-TEST(ExpandEnvironment, ReplacesTheValuesOfSetVariablesOnly) {
+TEST(ExpandReferences, OfThisProcessReplacesTheValuesOfSetVariablesOnly) {
   ASSERT_TRUE(SetEnvironmentValue(u"LAUNCHER_TEST_VALUE", u"x \u00e9 y"));
   EXPECT_EQ(GetEnvironmentValue(u"LAUNCHER_TEST_VALUE"), u"x \u00e9 y");
   EXPECT_EQ(GetEnvironmentValue(u"LAUNCHER_TEST_UNDEFINED"), std::nullopt);
-  std::u16string text = u"[%LAUNCHER_TEST_VALUE%][%LAUNCHER_TEST_UNDEFINED%]";
-  ExpandEnvironment(text);
-  EXPECT_EQ(text, u"[x \u00e9 y][%LAUNCHER_TEST_UNDEFINED%]");
+  const VariableLookup environment = ThisMachine().environment;
+  EXPECT_EQ(ExpandReferences(u"[%LAUNCHER_TEST_VALUE%][%LAUNCHER_TEST_UNDEFINED%]", environment),
+            u"[x \u00e9 y][%LAUNCHER_TEST_UNDEFINED%]");
+  // Windows compares variable names without regard to case.
+  const std::u16string lower = ExpandReferences(u"%launcher_test_value%", environment);
+  EXPECT_EQ(lower, kNativePathStyle == PathStyle::Windows ? u"x \u00e9 y" : u"%launcher_test_value%");
 }
 
 }  // namespace

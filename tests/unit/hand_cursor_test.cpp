@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "runtime/hand_cursor.h"
+#include "dialog/hand_cursor.h"
 
 namespace {
 

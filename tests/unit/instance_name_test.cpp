@@ -1,7 +1,7 @@
 // The name all starts of one executable meet under.
 #include <gtest/gtest.h>
 
-#include "launcher/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "support/text.h"
 
 namespace {

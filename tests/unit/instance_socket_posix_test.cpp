@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/un.h>
 
-#include "launcher/instance_socket_posix.h"
+#include "instance/instance_socket_posix.h"
 
 namespace {
 

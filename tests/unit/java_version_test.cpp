@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/java_version.h"
+#include "support/java_version.h"
 #include "support/text.h"
 
 namespace {

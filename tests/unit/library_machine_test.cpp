@@ -1,8 +1,8 @@
 // Reading a VM library's machine type, and the paired-launcher decision.
 #include <gtest/gtest.h>
 
-#include "launcher/launcher.h"
 #include "runtime/library_machine.h"
+#include "support/os.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -87,14 +87,8 @@ TEST(PairedLauncherCheck, OnlyALibraryForAnotherMachineWithAPairConfiguredNeedsT
       {"other.dll", u"pair.exe", true}, {"other.dll", u"", false},  {"own.dll", u"pair.exe", false},
       {"text.dll", u"pair.exe", false}, {"missing.dll", u"pair.exe", false},
   };
-  for (const Row& row : rows) {
-    Launcher launcher;
-    launcher.runPairedLauncher = true;  // the check decides afresh
-    launcher.vmLibraryPath = folder.at(row.library);
-    launcher.settings.pairProduct = row.pairProduct;
-    CheckPairedLauncher(launcher);
-    EXPECT_EQ(launcher.runPairedLauncher, row.runPairedLauncher) << row.library;
-  }
+  for (const Row& row : rows)
+    EXPECT_EQ(CheckPairedLauncher(row.pairProduct, folder.at(row.library)), row.runPairedLauncher) << row.library;
 }
 
 }  // namespace

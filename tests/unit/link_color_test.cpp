@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/link_color.h"
+#include "dialog/link_color.h"
 #include "support/text.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/missing_runtime.h"
+#include "dialog/missing_runtime.h"
 
 namespace {
 

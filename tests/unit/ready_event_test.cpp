@@ -3,7 +3,7 @@
 
 #include <future>
 
-#include "launcher/ready_event.h"
+#include "vmhost/ready_event.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Where a runtime folder chosen by the user is remembered.
 #include <gtest/gtest.h>
 
-#include "launcher/settings_reader.h"
-#include "runtime/remembered_runtime.h"
+#include "settings/settings_reader.h"
+#include "settings/remembered_runtime.h"
 #include "scratch_folder.h"
 #include "user_settings_base.h"
 
@@ -27,14 +27,14 @@ class RememberedRuntime : public ::testing::Test {
 
 TEST_F(RememberedRuntime, GoesIntoTheUsersFileAndThePairsFile) {
   settings_.pairProduct = folder_.at("pair/pair64.exe");
-  RememberRuntimeFolderOf(folder_.at("app/tool.exe"), settings_, runtime_);
+  RememberRuntimeFolder(folder_.at("app/tool.exe"), settings_, runtime_);
   EXPECT_EQ(jrePathIn("user/Tool One/{AB}/tool.ini"), runtime_);
   EXPECT_EQ(jrePathIn("user/Tool One/{AB}/pair64.ini"), runtime_);
   EXPECT_EQ(jrePathIn("app/tool.ini"), u"");
 }
 
 TEST_F(RememberedRuntime, WithoutAPairOnlyTheUsersFileIsWritten) {
-  RememberRuntimeFolderOf(folder_.at("app/tool.exe"), settings_, runtime_);
+  RememberRuntimeFolder(folder_.at("app/tool.exe"), settings_, runtime_);
   EXPECT_EQ(jrePathIn("user/Tool One/{AB}/tool.ini"), runtime_);
   EXPECT_FALSE(folder_.exists("user/Tool One/{AB}/pair64.ini"));
 }
@@ -42,7 +42,7 @@ TEST_F(RememberedRuntime, WithoutAPairOnlyTheUsersFileIsWritten) {
 TEST_F(RememberedRuntime, AServiceWritesItsOwnSettingsFile) {
   settings_.isService = true;
   settings_.pairProduct = folder_.at("pair/pair64.exe");
-  RememberRuntimeFolderOf(folder_.at("app/tool.exe"), settings_, runtime_);
+  RememberRuntimeFolder(folder_.at("app/tool.exe"), settings_, runtime_);
   EXPECT_EQ(jrePathIn("app/tool.ini"), runtime_);
   EXPECT_EQ(SettingsReader(folder_.at("app/tool.ini")).readPlain(u"Java Runtime Environment", u"Main Class"), u"a.B");
   EXPECT_FALSE(folder_.exists("user"));

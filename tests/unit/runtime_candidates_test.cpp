@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "launcher/settings_values.h"
+#include "settings/settings_values.h"
 #include "runtime/runtime_candidates.h"
 #include "support/text.h"
 

@@ -1,11 +1,9 @@
 // What the run publishes about its runtime, where it works, what it passes on.
 #include <gtest/gtest.h>
 
-#include "launcher/launcher.h"
-#include "launcher/process.h"
-#include "runtime/runtime_environment.h"
-#include "runtime/working_directory.h"
-#include "support/environment.h"
+#include "support/paths.h"
+#include "support/text.h"
+#include "vmhost/vm_environment.h"
 
 namespace {
 
@@ -15,15 +13,6 @@ TEST(RuntimeEnvironment, HomeIsThreeLevelsAboveTheLibrary) {
   EXPECT_EQ(RuntimeHomeOf(u"/opt/jdk8/jre/lib/amd64/server/libjvm.so", PathStyle::Posix), u"/opt/jdk8/jre");
   EXPECT_EQ(RuntimeHomeOf(u"bin\\jvm.dll", PathStyle::Windows), u"bin");  // cuts without a separator change nothing
   EXPECT_EQ(RuntimeHomeOf(u"jvm.dll", PathStyle::Windows), u"jvm.dll");
-}
-
-TEST(RuntimeEnvironment, PublishesPathAndHome) {
-  Launcher launcher;
-  const std::u16string s(1, kPathSeparator);
-  launcher.vmLibraryPath = u"runtimes" + s + u"jre" + s + u"bin" + s + u"server" + s + u"jvm.dll";
-  PublishRuntimeEnvironment(launcher);
-  EXPECT_EQ(GetEnvironmentValue(u"ZQ_JVM_PATH"), std::optional<std::u16string>(launcher.vmLibraryPath));
-  EXPECT_EQ(GetEnvironmentValue(u"ZQ_JVM_HOME"), std::optional<std::u16string>(u"runtimes" + s + u"jre"));
 }
 
 TEST(WorkingDirectory, IsTheExecutableFolderWithoutItsLastSeparator) {

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "launcher/service_status.h"
+#include "service/service_status.h"
 
 namespace {
 

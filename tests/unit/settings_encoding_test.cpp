@@ -2,7 +2,7 @@
 // UTF-16 of either order, as the profile functions read such files.
 #include <gtest/gtest.h>
 
-#include "launcher/ini_file.h"
+#include "settings/ini_file.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Loading a settings file into LauncherSettings, per-user file included.
 #include <gtest/gtest.h>
 
-#include "launcher/settings_loading.h"
-#include "launcher/user_settings.h"
+#include "settings/settings_loading.h"
+#include "settings/user_settings.h"
 #include "scratch_folder.h"
 #include "user_settings_base.h"
 
@@ -14,7 +14,9 @@ class SettingsLoading : public ::testing::Test {
  protected:
   bool load(const std::string& content) {
     folder_.write("app/tool.ini", content);
-    return LoadSettingsFile(folder_.at("app/tool.exe"), settings_);
+    std::optional<LauncherSettings> loaded = LoadSettings(folder_.at("app/tool.exe"));
+    if (loaded) settings_ = *loaded;
+    return loaded.has_value();
   }
   void writeUserFile(const std::string& content) { folder_.write("user/Tool/{AB}/tool.ini", content); }
 
@@ -80,12 +82,10 @@ TEST_F(SettingsLoading, ContinuationSectionsFeedTheValueKeys) {
   EXPECT_EQ(settings_.pairProduct, u" C:\\pair.exe");
 }
 
-TEST_F(SettingsLoading, MissingMainClassStopsBeforeTheLastKeys) {
+TEST_F(SettingsLoading, MissingMainClassOrFileFails) {
   EXPECT_FALSE(load("[Java Runtime Environment]\nJVM Type=server\n[Application]\nOverride WorkingDir=yes\n"));
-  EXPECT_EQ(settings_.serverVmMode, ServerVmMode::ServerOnly);
-  EXPECT_FALSE(settings_.overrideWorkingDir);
   ScratchFolder empty;
-  EXPECT_FALSE(LoadSettingsFile(empty.at("missing.exe"), settings_));
+  EXPECT_FALSE(LoadSettings(empty.at("missing.exe")));
 }
 
 TEST_F(SettingsLoading, PerUserFileDecidesTheJrePathWhenItExists) {

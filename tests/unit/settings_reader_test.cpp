@@ -4,8 +4,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "launcher/ini_file.h"
-#include "launcher/settings_reader.h"
+#include "settings/ini_file.h"
+#include "settings/settings_reader.h"
 
 namespace fs = std::filesystem;
 

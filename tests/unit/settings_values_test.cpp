@@ -1,7 +1,7 @@
 // The value tables of the settings file.
 #include <gtest/gtest.h>
 
-#include "launcher/settings_values.h"
+#include "settings/settings_values.h"
 #include "support/text.h"
 
 namespace {

@@ -7,9 +7,8 @@
 #include <cstring>
 #include <thread>
 
-#include "launcher/argument_area.h"
-#include "launcher/launcher.h"
-#include "launcher/single_instance.h"
+#include "instance/argument_area.h"
+#include "instance/instance_channel.h"
 #include "support/handles_win32.h"
 #include "support/text.h"
 #include "support/wide_win32.h"
@@ -51,8 +50,9 @@ UniqueHandle OpenNamedEvent(const std::u16string& name) {
 
 TEST(SingleInstanceChannel, FirstInstancePublishesTheBlockAndTakesRequests) {
   const std::u16string name = UniqueName("First");
-  Launcher first;
-  ASSERT_EQ(OpenInstanceChannel(first, name), InstanceRole::First);
+  ApplicationTarget target;
+  InstanceChannel channel;
+  ASSERT_EQ(OpenInstanceChannel(name, {}, target, channel), InstanceRole::First);
 
   BlockView block(name);
   ASSERT_TRUE(block);
@@ -73,8 +73,8 @@ TEST(SingleInstanceChannel, FirstInstancePublishesTheBlockAndTakesRequests) {
   ASSERT_TRUE(PostThreadMessageW(listenerId, requestMessage, GetCurrentThreadId(), 0));
   EXPECT_EQ(WaitForSingleObject(taken.get(), 5000), WAIT_OBJECT_0);
 
-  first.readyEvent.abandon();  // the server thread gives up: main never came
-  first.instanceChannel.reset();
+  target.ready.abandon();  // the server thread gives up: main never came
+  channel.reset();
   EXPECT_EQ(WaitForSingleObject(listener.get(), 5000), WAIT_OBJECT_0);  // the listener has ended
 }
 
@@ -139,11 +139,11 @@ LaterStart StartLater(const std::u16string& name, const Arguments& arguments, co
   LaterStart start;
   std::thread([&] {
     start.threadId = GetCurrentThreadId();
-    Launcher launcher;
-    launcher.arguments = arguments;
-    start.role = OpenInstanceChannel(launcher, name);
+    ApplicationTarget target;
+    InstanceChannel channel;
+    start.role = OpenInstanceChannel(name, arguments, target, channel);
     start.waitedForTheCopy = first.released();
-    if (start.role == InstanceRole::Later) start.exitCode = WaitForReply(launcher);
+    if (start.role == InstanceRole::Later) start.exitCode = WaitForReply(*channel);
   }).join();
   return start;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/tagged_label.h"
+#include "dialog/tagged_label.h"
 #include "support/text.h"
 
 namespace {

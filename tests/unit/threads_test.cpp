@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/threads.h"
+#include "support/os.h"
 #include "thread_stack.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "support/environment.h"
+#include "support/os.h"
 #include "support/paths.h"
 
 class UserSettingsBaseOverride {

@@ -1,0 +1,73 @@
+#include "settings/settings_loading.h"
+
+#include <iterator>
+
+#include "settings/settings_reader.h"
+#include "settings/settings_values.h"
+#include "settings/user_settings.h"
+#include "support/files.h"
+#include "support/messages.h"
+
+namespace {
+
+constexpr const char16_t* kProduct = kProductSection;
+constexpr const char16_t* kRuntime = kRuntimeSection;
+constexpr const char16_t* kApplication = kApplicationSection;
+constexpr const char16_t* kClassPath = kClassPathSection;
+
+// "JRE Path" comes from the per-user file whenever that file exists, even when
+// it lacks the key: the user's choice of runtime, or the absence of one,
+// overrides the product's.
+void ApplyUserJrePath(std::u16string_view executablePath, LauncherSettings& settings) {
+  if (settings.isService) return;  // a service has no user of its own
+  const std::u16string userFile = UserSettingsFilePath(settings, executablePath, false);
+  if (PathExists(userFile)) settings.jrePath = SettingsReader(userFile).readPlain(kRuntimeSection, u"JRE Path");
+}
+
+}  // namespace
+
+// clang-format off
+const SettingKey kSettingKeys[] = {
+    {kProduct, u"Product Code", false, [](auto text, auto& s) { s.productCode = text; }},
+    {kProduct, u"Product Name", false, [](auto text, auto& s) { s.productName = text; }},
+    {kRuntime, u"Minimum Version", true, [](auto text, auto& s) { s.minimumVersion = MinimumVersionSetting(text); }},
+    {kRuntime, u"Maximum Version", true, [](auto text, auto& s) { s.maximumVersion = MaximumVersionSetting(text); }},
+    {kApplication, u"Application Type", true, [](auto text, auto& s) { s.isService = IsServiceSetting(text); }},
+    {kApplication, u"Single Instance", true, [](auto text, auto& s) { s.isSingleInstance = IsSingleInstanceSetting(text); }},
+    {kRuntime, u"Preferred versions", true, [](auto text, auto& s) { s.preferredVersions = PreferredVersionsSetting(text); }},
+    {kRuntime, u"JRE Path", true, [](auto text, auto& s) { s.jrePath = text; }},
+    {kRuntime, u"JVM Type", true, [](auto text, auto& s) { s.serverVmMode = ServerVmModeSetting(text); }},
+    {kRuntime, u"JVM Source", true, [](auto text, auto& s) { ApplyJvmSource(text, s); }},
+    {kRuntime, u"VM Provider", true, [](auto text, auto& s) { ApplyVmProvider(text, s); }},
+    {kRuntime, u"Main Class", true, [](auto text, auto& s) { s.mainClass = MainClassSetting(text); }},
+    {kApplication, u"Override WorkingDir", true, [](auto text, auto& s) { s.overrideWorkingDir = IsYesSetting(text); }},
+    {kRuntime, u"System Path", true, [](auto text, auto& s) { s.systemPath = text; }},
+    {kRuntime, u"Library Path", true, [](auto text, auto& s) { s.libraryPath = text; }},
+    {kApplication, u"Pair Product", true, [](auto text, auto& s) { s.pairProduct = text; }},
+    {kApplication, u"Pair Return Code", true, [](auto text, auto& s) { s.pairReturnCode = IsYesSetting(text); }},
+    {kClassPath, u"Class Path", true, [](auto text, auto& s) { s.classPath = text; }},
+    {kApplication, u"Embedded Jar", true, [](auto text, auto& s) { s.embeddedJar = IsYesSetting(text); }},
+    {kRuntime, u"Virtual Machine Parameters", true, [](auto text, auto& s) { s.vmParameters = text; }},
+    {kApplication, u"Output File", true, [](auto text, auto& s) { s.outputFile = text; }},
+    {kApplication, u"Error File", true, [](auto text, auto& s) { s.errorFile = text; }},
+    {kApplication, u"Cmd", true, [](auto text, auto& s) { s.extraArguments = text; }},
+};
+// clang-format on
+const std::size_t kSettingKeyCount = std::size(kSettingKeys);
+
+std::optional<LauncherSettings> LoadSettings(std::u16string_view executablePath) {
+  std::optional<std::u16string> path = SettingsFilePath(executablePath);
+  if (!path) return std::nullopt;
+  const SettingsReader reader(*path);
+  LauncherSettings settings;
+  for (const SettingKey& row : kSettingKeys) {
+    const std::u16string text = row.continued ? reader.readValue(row.section, row.key) : reader.readPlain(row.section, row.key);
+    row.apply(text, settings);
+  }
+  ApplyUserJrePath(executablePath, settings);
+  if (settings.mainClass.empty()) {
+    ReportError(message::kNoMainClass);
+    return std::nullopt;
+  }
+  return settings;
+}

@@ -1,0 +1,29 @@
+// Loading the settings file into LauncherSettings at the start of a run: every
+// key the run needs, from one table.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "settings/launcher_settings.h"
+
+// One key of the settings file and what its text gives the settings.
+struct SettingKey {
+  const char16_t* section;
+  const char16_t* key;
+  // Read from the section whose name has "+" appended when empty here.
+  bool continued;
+  void (*apply)(std::u16string_view text, LauncherSettings& settings);
+};
+
+// Every key the launcher reads from its settings file, in the order it reads them.
+extern const SettingKey kSettingKeys[];
+extern const std::size_t kSettingKeyCount;
+
+// Reads the settings file of an executable. Nothing, without a message, when
+// the executable's path names no settings file; nothing, with message 210,
+// when the file names no main class. "JRE Path" comes from the per-user
+// settings file instead whenever that file exists and the application is no
+// service.
+std::optional<LauncherSettings> LoadSettings(std::u16string_view executablePath);
