@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make googletest                      # native build and tests
+  cmake g++ make googletest libgtest-dev         # native build and tests (sources for the cross builds)
   g++-mingw-w64-x86-64 g++-mingw-w64-i686        # the two Windows builds
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64                                    # running the x86_64 Windows build

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "support/file_descriptor_posix.h"
+#include "support/handles_posix.h"
 
 // Takes the connection over until it has had its reply; gives the descriptor
 // that SendReply names it by.

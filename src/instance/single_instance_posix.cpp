@@ -16,7 +16,7 @@
 #include "instance/instance_channel.h"
 #include "instance/instance_exit_posix.h"
 #include "instance/instance_socket_posix.h"
-#include "support/file_descriptor_posix.h"
+#include "support/handles_posix.h"
 #include "support/os.h"
 
 namespace {

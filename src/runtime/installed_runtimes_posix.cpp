@@ -13,6 +13,7 @@
 #include "runtime/release_file.h"
 #include "support/os.h"
 #include "support/files.h"
+#include "support/handles_posix.h"
 #include "support/text.h"
 
 namespace {
@@ -30,10 +31,9 @@ std::string ResolvedPath(const std::string& path) {
 
 std::vector<std::string> SortedFolderEntries(const std::string& folder) {
   std::vector<std::string> names;
-  if (DIR* directory = opendir(folder.c_str())) {
-    while (dirent* entry = readdir(directory))
+  if (UniqueDirectory directory{opendir(folder.c_str())}) {
+    while (dirent* entry = readdir(directory.get()))
       if (entry->d_name[0] != '.') names.push_back(entry->d_name);
-    closedir(directory);
   }
   std::sort(names.begin(), names.end());  // readdir's order is arbitrary; keep runs repeatable
   return names;

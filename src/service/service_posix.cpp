@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "service/service.h"
-#include "support/file_descriptor_posix.h"
+#include "support/handles_posix.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "support/files.h"
+#include "support/handles_posix.h"
 #include "support/text.h"
 
 bool PathExists(const std::u16string& path) {
@@ -29,7 +30,7 @@ std::vector<std::u16string> FindMatchingNames(const std::u16string& pattern) {
     if (stat(text.c_str(), &status) == 0) names.push_back(FromUtf8(namePattern));
     return names;
   }
-  std::unique_ptr<DIR, int (*)(DIR*)> directory(opendir(folder.c_str()), closedir);
+  UniqueDirectory directory(opendir(folder.c_str()));
   if (!directory) return names;
   // As on Windows, "*" also matches names that begin with "." and a "[" is an
   // ordinary character.
@@ -58,17 +59,15 @@ struct MappedFile::Mapping {
 };
 
 MappedFile::MappedFile(const std::u16string& path) : mapping_(std::make_unique<Mapping>()) {
-  int fd = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return;
+  // The mapping stays valid without the descriptor, which goes at the end.
+  UniqueFd file(open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file) return;
   struct stat status;
-  if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-    void* view = mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-    if (view != MAP_FAILED) {
-      mapping_->view = view;
-      mapping_->size = static_cast<std::size_t>(status.st_size);
-    }
-  }
-  close(fd);  // the mapping stays valid without the descriptor
+  if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0) return;
+  void* view = mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, file.get(), 0);
+  if (view == MAP_FAILED) return;
+  mapping_->view = view;
+  mapping_->size = static_cast<std::size_t>(status.st_size);
 }
 
 MappedFile::~MappedFile() = default;

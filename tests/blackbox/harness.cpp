@@ -8,31 +8,10 @@
 
 namespace fs = std::filesystem;
 
-std::string TestFolder::pathOf(const std::string& relative) const {
-  return NativePath((fs::path(path_) / fs::path(relative)).generic_string());
-}
-
-void TestFolder::write(const std::string& relative, const std::string& content) const {
-  fs::path file = fs::path(pathOf(relative));
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
-}
-
-std::string TestFolder::read(const std::string& relative) const { return ReadWholeFile(pathOf(relative)); }
-
-bool TestFolder::exists(const std::string& relative) const { return fs::exists(fs::path(pathOf(relative))); }
-
-void TestFolder::makeFolder(const std::string& relative) const { fs::create_directories(fs::path(pathOf(relative))); }
-
-std::string TestFolder::installLauncher(const std::string& name) const {
-  std::string target = pathOf(name.empty() ? "launcher" + ExecutableSuffix() : name);
+std::string InstallLauncher(const ScratchFolder& folder, const std::string& name) {
+  std::string target = folder.pathOf(name.empty() ? "launcher" + ExecutableSuffix() : name);
   CopyFileTo(LauncherUnderTest(), target);
   return target;
-}
-
-TestFolder::~TestFolder() {
-  std::error_code ignored;
-  fs::remove_all(fs::path(path_), ignored);
 }
 
 std::string ReadWholeFile(const std::string& path) {

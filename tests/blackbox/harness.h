@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "scratch_folder.h"
+
 struct RunResult {
   std::int32_t exitCode = 0;
   std::string output;  // standard output, bytes as written
@@ -21,28 +23,8 @@ struct RunOptions {
   unsigned timeoutMilliseconds = 60000;
 };
 
-// A fresh folder below the temporary directory, removed with the object.
-class TestFolder {
- public:
-  TestFolder();
-  ~TestFolder();
-  TestFolder(const TestFolder&) = delete;
-  TestFolder& operator=(const TestFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  // path() joined with a relative name written with "/" (converted for Windows).
-  std::string pathOf(const std::string& relative) const;
-  // Writes a file, creating its folders. Text is written as given.
-  void write(const std::string& relative, const std::string& content) const;
-  std::string read(const std::string& relative) const;
-  bool exists(const std::string& relative) const;
-  void makeFolder(const std::string& relative) const;
-  // Copies the launcher under test into the folder under the given name.
-  std::string installLauncher(const std::string& name = "") const;
-
- private:
-  std::string path_;
-};
+// Copies the launcher under test into the folder under the given name.
+std::string InstallLauncher(const ScratchFolder& folder, const std::string& name = "");
 
 // The launcher under test (built beside the tests), as a native path.
 std::string LauncherUnderTest();

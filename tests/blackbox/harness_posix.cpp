@@ -13,11 +13,6 @@
 
 extern char** environ;
 
-TestFolder::TestFolder() {
-  char pattern[] = "/tmp/launcher-test.XXXXXX";
-  path_ = mkdtemp(pattern);
-}
-
 std::string LauncherUnderTest() { return LAUNCHER_UNDER_TEST; }
 std::string ExecutableSuffix() { return ""; }
 std::string NativePath(const std::string& path) { return path; }

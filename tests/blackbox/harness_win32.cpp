@@ -18,8 +18,6 @@ std::wstring W(const std::string& utf8) {
   return std::wstring(text.begin(), text.end());
 }
 
-std::string U(const std::wstring& wide) { return ToUtf8(std::u16string(wide.begin(), wide.end())); }
-
 std::wstring Quoted(const std::wstring& argument) {
   if (!argument.empty() && argument.find_first_of(L" \"") == std::wstring::npos) return argument;
   return L"\"" + argument + L"\"";
@@ -64,20 +62,6 @@ std::string ReadWhole(const fs::path& file) {
 }
 
 }  // namespace
-
-TestFolder::TestFolder() {
-  wchar_t base[MAX_PATH];
-  GetTempPathW(MAX_PATH, base);
-  static unsigned counter = 0;
-  for (;;) {
-    std::wstring candidate = std::wstring(base) + L"launcher-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                             std::to_wstring(++counter);
-    if (CreateDirectoryW(candidate.c_str(), nullptr)) {
-      path_ = U(candidate);
-      return;
-    }
-  }
-}
 
 std::string LauncherUnderTest() { return NativePath(LAUNCHER_UNDER_TEST); }
 std::string ExecutableSuffix() { return ".exe"; }

@@ -33,8 +33,8 @@ class HostedLaunch : public ::testing::Test {
   std::string runtimeFolder() const;
   std::string vmLibrary() const;
 
-  TestFolder folder_;
-  std::string launcher_ = folder_.installLauncher();
+  ScratchFolder folder_;
+  std::string launcher_ = InstallLauncher(folder_);
 };
 
 // The test VM library built beside the tests, and its sibling that lacks an entry point.

@@ -10,7 +10,7 @@
 #include "instance/instance_channel.h"
 #include "instance/instance_socket_posix.h"
 #include "single_instance_launch.h"
-#include "support/file_descriptor_posix.h"
+#include "support/handles_posix.h"
 #include "support/text.h"
 
 namespace {

@@ -6,8 +6,8 @@
 namespace {
 
 TEST(Launch, WithoutSettingsFileReportsMissingMainClass) {
-  TestFolder folder;
-  RunResult run = RunProgram(folder.installLauncher());
+  ScratchFolder folder;
+  RunResult run = RunProgram(InstallLauncher(folder));
   EXPECT_EQ(run.output, "Error: Main class was not specified in INI file. " + LineEnd());
   EXPECT_EQ(run.exitCode, -1);
 }
@@ -15,8 +15,8 @@ TEST(Launch, WithoutSettingsFileReportsMissingMainClass) {
 // Tests run without a display, so the user is told on standard output. No
 // installed runtime is version 99 or later.
 TEST(Launch, WithoutARuntimeTheRequirementAndTheDownloadAddressArePrinted) {
-  TestFolder folder;
-  std::string launcher = folder.installLauncher();
+  ScratchFolder folder;
+  std::string launcher = InstallLauncher(folder);
   folder.write("launcher.ini", "[Java Runtime Environment]\nMain Class=a.B\nMinimum Version=99\nJVM Type=server\n");
   RunResult run = RunProgram(launcher);
   EXPECT_EQ(run.output,

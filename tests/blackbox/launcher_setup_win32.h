@@ -54,8 +54,8 @@ class LauncherSetup : public ::testing::Test {
   // shown without a display).
   static void expectNoRuntime(const RunResult& run);
 
-  TestFolder folder_;
-  std::string launcher_ = folder_.installLauncher();
+  ScratchFolder folder_;
+  std::string launcher_ = InstallLauncher(folder_);
 
  private:
   std::vector<std::pair<std::string, View>> registered_;

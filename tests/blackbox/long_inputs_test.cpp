@@ -26,11 +26,11 @@ TEST_F(LongInputs, AClassPathOfTenThousandEntriesReachesTheVmWhole) {
 // refuses it as not found), so there the launcher stays in a short folder and
 // only what its settings name lies deep.
 TEST(LongPaths, FoldersDeeperThan300CharactersHoldTheLauncherRuntimeClassesAndOutputFile) {
-  TestFolder folder;
+  ScratchFolder folder;
   std::string deep;
   for (int k = 0; deep.size() < 300; ++k) deep += "folder-" + std::to_string(k) + "-" + std::string(60, 'd') + "/";
   const std::string launcherFolder = StartsProgramsOfLongPaths() ? deep : "";
-  const std::string launcher = folder.installLauncher(launcherFolder + "launcher" + ExecutableSuffix());
+  const std::string launcher = InstallLauncher(folder, launcherFolder + "launcher" + ExecutableSuffix());
   CopyFileTo(TestVmLibrary(), folder.pathOf(deep + "jre/" + VmLibraryBelowRuntime()));
   folder.write(deep + "classes/app/Main.tvm", "method main ([Ljava/lang/String;)V\nout text ran\n");
   const std::string outputFile = deep + "logs/" + std::string(150, 'o') + ".log";

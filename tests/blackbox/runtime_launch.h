@@ -27,8 +27,8 @@ class RuntimeLaunch : public ::testing::TestWithParam<std::string> {
   std::string output() const;
   void awaitOutput(const std::string& line) const;
 
-  TestFolder folder_;
-  std::string launcher_ = folder_.installLauncher();
+  ScratchFolder folder_;
+  std::string launcher_ = InstallLauncher(folder_);
 };
 
 // The runtime folders to run with, and a test name for each.

@@ -12,8 +12,8 @@ std::string LoadFailure(const std::string& library) {
 }
 
 TEST(PosixRuntimeSearch, JrePathAndTheBundledRuntimeUseTheLibLayout) {
-  TestFolder folder;
-  std::string launcher = folder.installLauncher();
+  ScratchFolder folder;
+  std::string launcher = InstallLauncher(folder);
   folder.write("rt/lib/client/libjvm.so", "text");
   folder.write("rt/lib/server/libjvm.so", "text");
   folder.write("launcher.ini", "[Java Runtime Environment]\nMain Class=a.B\nJRE Path=" + folder.pathOf("rt") +

@@ -69,7 +69,7 @@ TEST_P(Scenarios, BehaveAlikeOnEveryRuntime) {
   if (runtime.back() == kPathSeparator[0]) runtime.pop_back();
 
   Scenario scenario = ReadScenario(ReadFile(fs::path(SCENARIO_CASES) / (GetParam() + ".txt")));
-  TestFolder folder;
+  ScratchFolder folder;
   std::string folderPath = folder.path() + kPathSeparator;
   auto substituted = [&](std::string text) {
     text = Replaced(text, "@RUNTIME@", runtime);
@@ -79,7 +79,7 @@ TEST_P(Scenarios, BehaveAlikeOnEveryRuntime) {
     return Replaced(text, "@/@", kPathSeparator);
   };
 
-  std::string launcher = folder.installLauncher("app" + ExecutableSuffix());
+  std::string launcher = InstallLauncher(folder, "app" + ExecutableSuffix());
   folder.write("app.ini", substituted(scenario.settings));
   for (const std::string& jar : scenario.jars) CopyFileTo(SCENARIO_JAR, folder.pathOf(jar));
   if (scenario.embeddedJar) {

@@ -52,7 +52,7 @@ TEST_F(SingleInstance, SimultaneousLaterStartsAreEachServedWithTheirOwnArguments
 TEST_F(SingleInstance, AnotherExecutableIsAFirstInstanceOfItsOwn) {
   application(kIntSecondaryMain);
   startFirst();
-  const std::string other = folder_.installLauncher("other" + ExecutableSuffix());
+  const std::string other = InstallLauncher(folder_, "other" + ExecutableSuffix());
   folder_.write("other.ini", "[Java Runtime Environment]\nMain Class=app.Other\nJRE Path=" + runtimeFolder() +
                                  "\n[Class Path]\nClass Path=\\classes\n[Application]\nSingle Instance=yes\n");
   script("app/Other", "method main ([Ljava/lang/String;)V\nreturn\n");

@@ -1,11 +1,19 @@
-// Owner of a POSIX file descriptor: closes it when it goes. Move-only; get()
-// hands the raw descriptor to a system call.
+// Owners of POSIX resources: each releases its resource when it goes, so no
+// early return can leak one. Move-only; get() hands the raw value to a call.
 #pragma once
 
+#include <dirent.h>
 #include <unistd.h>
 
+#include <memory>
 #include <utility>
 
+struct DirectoryClose {
+  void operator()(DIR* directory) const { closedir(directory); }
+};
+using UniqueDirectory = std::unique_ptr<DIR, DirectoryClose>;
+
+// A file descriptor.
 class UniqueFd {
  public:
   UniqueFd() = default;
