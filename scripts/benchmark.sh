@@ -6,6 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh linux
-jdk=/usr/lib/jvm/java-17-openjdk-amd64
+jdk=$(cat cmake/jdk-home)
 build/linux/bench/startup_benchmark build/linux/launcher build/linux/bench/minimal_jni_host build/linux/bench/classes "$jdk" "${1:-21}"
 build/linux/bench/input_benchmark

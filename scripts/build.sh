@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds the given presets (all four when none are named).
+# Configures and builds the given presets (linux, win64 and win32 when none are named).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 presets=("$@")

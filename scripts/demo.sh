@@ -9,7 +9,7 @@ scripts/build.sh linux win64 win32
 
 app=build/demo
 rm -rf "$app" && mkdir -p "$app/lib" "$app/classes"
-jdk=/usr/lib/jvm/java-17-openjdk-amd64
+jdk=$(cat cmake/jdk-home)
 "$jdk/bin/javac" -d "$app/classes" demo/Greeter.java
 "$jdk/bin/jar" --create --file "$app/lib/greeter.jar" -C "$app/classes" .
 cp build/linux/launcher "$app/greeter"

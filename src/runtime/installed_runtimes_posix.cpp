@@ -5,9 +5,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "runtime/installed_runtimes.h"
 #include "runtime/release_file.h"
@@ -39,15 +37,8 @@ std::vector<std::string> SortedFolderEntries(const std::string& folder) {
   return names;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
-
 InstalledRuntime Describe(const std::string& home, const std::string& folderName) {
-  ReleaseFacts facts = ReadReleaseFacts(FromUtf8(ReadWholeFile(home + "/release")));
+  ReleaseFacts facts = ReadReleaseFacts(FromUtf8(ReadFileBytes(FromUtf8(home + "/release"))));
   InstalledRuntime runtime;
   runtime.entry.versionName = facts.javaVersion.empty() ? FromUtf8(folderName) : facts.javaVersion;
   runtime.entry.javaHome = FromUtf8(home);

@@ -17,6 +17,9 @@ bool RootedPathExists(const std::u16string& path);
 // only; a search for "*" also finds "." and "..". Empty when nothing matches.
 std::vector<std::u16string> FindMatchingNames(const std::u16string& pattern);
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::u16string& path);
+
 // Creates the missing folders above a file. 0 when no creation failed, else
 // the platform's error code for the first folder that could not be made.
 int CreateParentDirectories(const std::u16string& filePath);
