@@ -6,7 +6,7 @@
 #include <cstdint>
 
 struct CursorPlanes {
-  static constexpr int kSize = 32;  // pixels each way; 4 bytes a row, leftmost pixel in the top bit
+  static constexpr int kSize = 32;                    // pixels each way; 4 bytes a row, leftmost pixel in the top bit
   static constexpr int kHotSpotX = 5, kHotSpotY = 0;  // the fingertip
 
   std::array<std::uint8_t, kSize * kSize / 8> andPlane{};

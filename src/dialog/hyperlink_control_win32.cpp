@@ -99,8 +99,8 @@ void HyperlinkControl::initialize() {
 
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
   if (LoadedShellFunctions().initCommonControlsEx) LoadedShellFunctions().initCommonControlsEx(&classes);
-  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             window_, nullptr, instance, nullptr);
 
   if (label_.empty()) {
     std::u16string text = WindowText(window_);

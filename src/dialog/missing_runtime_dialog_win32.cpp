@@ -3,9 +3,9 @@
 #include <memory>
 #include <type_traits>
 
-#include "resources/missing_runtime_dialog.h"
 #include "dialog/dialog_placement.h"
 #include "dialog/shell_functions_win32.h"
+#include "resources/missing_runtime_dialog.h"
 #include "runtime/vm_library_search.h"
 #include "support/messages.h"
 #include "support/paths.h"

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "settings/launcher_settings.h"
 #include "dialog/hyperlink_control_win32.h"
+#include "settings/launcher_settings.h"
 
 class MissingRuntimeDialog {
  public:

@@ -61,7 +61,7 @@ struct InstanceChannelState {
   ~InstanceChannelState();
 
   std::string socketPath;
-  UniqueFd folder;  // locked while a start decides its role, and while a first instance stops
+  UniqueFd folder;    // locked while a start decides its role, and while a first instance stops
   UniqueFd listener;  // first instance: the listening socket
   std::thread listenerThread;
   UniqueFd connection;  // later start: its connection to the first instance
@@ -99,7 +99,8 @@ bool StartListening(ApplicationTarget& target, InstanceChannelState& channel) {
   unlink(channel.socketPath.c_str());
   channel.listener = NewSocket();
   const sockaddr_un address = AddressOf(channel.socketPath);
-  if (!channel.listener || bind(channel.listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+  if (!channel.listener ||
+      bind(channel.listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
       listen(channel.listener.get(), SOMAXCONN) != 0)
     return false;
   RemoveSocketAtExit(channel.socketPath);

@@ -72,9 +72,7 @@ void MakeMessageQueue() {
 
 struct InstanceChannelState {
   ~InstanceChannelState();
-  SingleInstanceBlock& block() const {
-    return *static_cast<SingleInstanceBlock*>(const_cast<void*>(sharedView.get()));
-  }
+  SingleInstanceBlock& block() const { return *static_cast<SingleInstanceBlock*>(const_cast<void*>(sharedView.get())); }
 
   UniqueHandle sharedMapping;
   UniqueMappedView sharedView;

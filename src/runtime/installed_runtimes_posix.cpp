@@ -9,9 +9,9 @@
 
 #include "runtime/installed_runtimes.h"
 #include "runtime/release_file.h"
-#include "support/os.h"
 #include "support/files.h"
 #include "support/handles_posix.h"
+#include "support/os.h"
 #include "support/text.h"
 
 namespace {

@@ -34,8 +34,11 @@ std::optional<std::uint16_t> ImageMachineType(const unsigned char* image, std::s
     if (!StartsWith(image, size, ntHeaders, "PE\0\0", 4) || size - ntHeaders < 6) return std::nullopt;
     return static_cast<std::uint16_t>(ReadLittleEndian(image + ntHeaders + 4, 2));
   }
-  if (StartsWith(image, size, 0, "\x7F" "ELF", 4) && size >= kElfMachineField + 2 &&
-      image[kElfDataField] == kElfLittleEndian)
+  if (StartsWith(image, size, 0,
+                 "\x7F"
+                 "ELF",
+                 4) &&
+      size >= kElfMachineField + 2 && image[kElfDataField] == kElfLittleEndian)
     return static_cast<std::uint16_t>(ReadLittleEndian(image + kElfMachineField, 2));
   return std::nullopt;
 }

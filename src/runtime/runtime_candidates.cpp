@@ -25,9 +25,12 @@ struct VendorFlags {
 
 VendorFlags FlagsOf(RuntimeVendor vendor) {
   switch (vendor) {
-    case RuntimeVendor::JRockit: return {&LauncherSettings::acceptJRockit, &LauncherSettings::favorJRockit};
-    case RuntimeVendor::Ibm: return {&LauncherSettings::acceptIbm, &LauncherSettings::favorIbm};
-    case RuntimeVendor::Sun: break;
+    case RuntimeVendor::JRockit:
+      return {&LauncherSettings::acceptJRockit, &LauncherSettings::favorJRockit};
+    case RuntimeVendor::Ibm:
+      return {&LauncherSettings::acceptIbm, &LauncherSettings::favorIbm};
+    case RuntimeVendor::Sun:
+      break;
   }
   return {&LauncherSettings::acceptSun, &LauncherSettings::favorSun};
 }

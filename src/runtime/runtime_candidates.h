@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime/vm_library_search.h"
 #include "settings/launcher_settings.h"
 #include "support/java_version.h"
-#include "runtime/vm_library_search.h"
 
 enum class RuntimeKind { Jdk, Jre };
 enum class RuntimeVendor { Sun, JRockit, Ibm };

@@ -69,9 +69,7 @@ VmLibrary FindVmLibrary(const std::u16string& home, ServerVmMode mode, const Pat
   return {};
 }
 
-VmLibrary FindVmLibrary(const std::u16string& home, ServerVmMode mode) {
-  return FindVmLibrary(home, mode, PathExists);
-}
+VmLibrary FindVmLibrary(const std::u16string& home, ServerVmMode mode) { return FindVmLibrary(home, mode, PathExists); }
 
 std::u16string BundledRuntimeFolder(std::u16string_view executablePath, const PathProbe& exists, PathStyle style) {
   const char16_t separator = Separator(style);

@@ -23,10 +23,10 @@ struct ServiceController {
   ServiceController(const ServiceController&) = delete;
   ServiceController& operator=(const ServiceController&) = delete;
 
-  std::u16string serviceName;      // the executable's file name
+  std::u16string serviceName;     // the executable's file name
   ApplicationTarget application;  // what a stop request calls
   RunStage runStage;
-  ServiceStatus status;        // as last reported
+  ServiceStatus status;  // as last reported
   void* statusHandle = nullptr;
   std::mutex statusLock;  // the control handler and the service main function both report
 };

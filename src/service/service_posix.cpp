@@ -67,7 +67,7 @@ class StopSignalWatcher {
 
   UniqueFd requests_;
   UniqueFd writer_;
-  struct sigaction previous_[std::size(kStopSignals)] {};
+  struct sigaction previous_[std::size(kStopSignals)]{};
   std::thread thread_;
 };
 

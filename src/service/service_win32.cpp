@@ -21,8 +21,8 @@ static_assert(service::kOwnProcess == SERVICE_WIN32_OWN_PROCESS && service::kSto
 // Called with the status lock held.
 bool Report(const ServiceController& service) {
   const ServiceStatus& s = service.status;
-  SERVICE_STATUS status{s.serviceType,   s.currentState,           s.controlsAccepted, s.win32ExitCode,
-                        s.serviceSpecificExitCode, s.checkPoint, s.waitHint};
+  SERVICE_STATUS status{s.serviceType, s.currentState, s.controlsAccepted, s.win32ExitCode, s.serviceSpecificExitCode,
+                        s.checkPoint,  s.waitHint};
   return SetServiceStatus(static_cast<SERVICE_STATUS_HANDLE>(service.statusHandle), &status);
 }
 

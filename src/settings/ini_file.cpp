@@ -101,10 +101,14 @@ constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
 std::string_view MarkOf(SettingsEncoding encoding) {
   switch (encoding) {
-    case SettingsEncoding::Utf8WithMark: return kUtf8Mark;
-    case SettingsEncoding::Utf16LittleEndian: return kUtf16LittleEndianMark;
-    case SettingsEncoding::Utf16BigEndian: return kUtf16BigEndianMark;
-    case SettingsEncoding::Utf8: break;
+    case SettingsEncoding::Utf8WithMark:
+      return kUtf8Mark;
+    case SettingsEncoding::Utf16LittleEndian:
+      return kUtf16LittleEndianMark;
+    case SettingsEncoding::Utf16BigEndian:
+      return kUtf16BigEndianMark;
+    case SettingsEncoding::Utf8:
+      break;
   }
   return {};
 }
@@ -116,8 +120,8 @@ bool IsUtf16(SettingsEncoding encoding) {
 }  // namespace
 
 SettingsEncoding DetectSettingsEncoding(std::string_view bytes) {
-  for (SettingsEncoding encoding : {SettingsEncoding::Utf8WithMark, SettingsEncoding::Utf16LittleEndian,
-                                    SettingsEncoding::Utf16BigEndian}) {
+  for (SettingsEncoding encoding :
+       {SettingsEncoding::Utf8WithMark, SettingsEncoding::Utf16LittleEndian, SettingsEncoding::Utf16BigEndian}) {
     if (bytes.substr(0, MarkOf(encoding).size()) == MarkOf(encoding)) return encoding;
   }
   return SettingsEncoding::Utf8;

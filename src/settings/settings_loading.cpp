@@ -61,7 +61,8 @@ std::optional<LauncherSettings> LoadSettings(std::u16string_view executablePath)
   const SettingsReader reader(*path);
   LauncherSettings settings;
   for (const SettingKey& row : kSettingKeys) {
-    const std::u16string text = row.continued ? reader.readValue(row.section, row.key) : reader.readPlain(row.section, row.key);
+    const std::u16string text =
+        row.continued ? reader.readValue(row.section, row.key) : reader.readPlain(row.section, row.key);
     row.apply(text, settings);
   }
   ApplyUserJrePath(executablePath, settings);

@@ -8,8 +8,8 @@ std::u16string SettingsReader::readPlain(std::u16string_view section, std::u16st
   // A result of exactly the buffer size minus one may be a cut value.
   for (DWORD capacity = 256;; capacity *= 2) {
     std::wstring buffer(capacity, L'\0');
-    DWORD length = GetPrivateProfileStringW(Wide(sectionName), Wide(keyName), L"", buffer.data(), capacity,
-                                            Wide(path_));
+    DWORD length =
+        GetPrivateProfileStringW(Wide(sectionName), Wide(keyName), L"", buffer.data(), capacity, Wide(path_));
     if (length < capacity - 1) return FromWide(buffer.data(), length);
   }
 }

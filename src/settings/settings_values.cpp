@@ -46,12 +46,9 @@ struct VendorRow {
 };
 
 constexpr VendorRow kVmProviders[] = {
-    {u"jrockit", true, false, false, true, false, false},
-    {u"ibm", false, false, true, false, false, true},
-    {u"favor_sun", true, true, true, false, true, false},
-    {u"favor_jrockit", true, true, true, true, false, false},
-    {u"favor_ibm", true, true, true, false, false, true},
-    {u"any", true, true, true, false, false, false},
+    {u"jrockit", true, false, false, true, false, false}, {u"ibm", false, false, true, false, false, true},
+    {u"favor_sun", true, true, true, false, true, false}, {u"favor_jrockit", true, true, true, true, false, false},
+    {u"favor_ibm", true, true, true, false, false, true}, {u"any", true, true, true, false, false, false},
 };
 
 }  // namespace

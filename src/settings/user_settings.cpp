@@ -24,8 +24,8 @@ std::u16string SettingsFileName(std::u16string_view executablePath, PathStyle st
 std::u16string UserSettingsFilePathIn(std::u16string_view base, const LauncherSettings& settings,
                                       std::u16string_view executablePath, PathStyle style) {
   const char16_t separator = Separator(style);
-  return std::u16string(base) + separator + ProductFolderName(settings.productName) + separator +
-         settings.productCode + separator + SettingsFileName(executablePath, style);
+  return std::u16string(base) + separator + ProductFolderName(settings.productName) + separator + settings.productCode +
+         separator + SettingsFileName(executablePath, style);
 }
 
 std::u16string UserSettingsBase() {
@@ -36,8 +36,7 @@ std::u16string UserSettingsBase() {
   return home ? *home + u"/.config" : std::u16string();
 }
 
-std::u16string UserSettingsFilePath(const LauncherSettings& settings, std::u16string_view executablePath,
-                                    bool create) {
+std::u16string UserSettingsFilePath(const LauncherSettings& settings, std::u16string_view executablePath, bool create) {
   std::u16string path = UserSettingsFilePathIn(UserSettingsBase(), settings, executablePath);
   if (create) CreateParentDirectories(path);
   return path;

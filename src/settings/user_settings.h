@@ -12,8 +12,7 @@
 // The per-user settings file of an executable (the launcher itself, or the
 // paired launcher). With create set, the folders above it are made when
 // missing; failures there are left to the write.
-std::u16string UserSettingsFilePath(const LauncherSettings& settings, std::u16string_view executablePath,
-                                    bool create);
+std::u16string UserSettingsFilePath(const LauncherSettings& settings, std::u16string_view executablePath, bool create);
 
 // The pure part: the file below base, the user's settings folder.
 std::u16string UserSettingsFilePathIn(std::u16string_view base, const LauncherSettings& settings,

@@ -37,8 +37,8 @@ struct MappedFile::Mapping {
 };
 
 MappedFile::MappedFile(const std::u16string& path) : mapping_(std::make_unique<Mapping>()) {
-  mapping_->file.reset(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  mapping_->file.reset(
+      CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!mapping_->file) return;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(mapping_->file.get(), &size) || size.QuadPart == 0) return;  // nothing to map

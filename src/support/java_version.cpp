@@ -64,9 +64,7 @@ bool IsFiller(std::int32_t part) { return part == 0 || part == JavaVersion::kOpe
 
 }  // namespace
 
-bool JavaVersion::isUnset() const {
-  return parts == OpenMinimum().parts || parts == OpenMaximum().parts;
-}
+bool JavaVersion::isUnset() const { return parts == OpenMinimum().parts || parts == OpenMaximum().parts; }
 
 std::u16string JavaVersion::toText() const {
   int last = 3;

@@ -1,6 +1,6 @@
+#include <dlfcn.h>
 #include <elf.h>
 #include <errno.h>
-#include <dlfcn.h>
 #include <limits.h>
 #include <pthread.h>
 #include <spawn.h>

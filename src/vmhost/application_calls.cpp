@@ -17,8 +17,8 @@ void WithMainClass(const ApplicationTarget& target, Call call) {
   if (!vm) return;
   JNIEnv* env = nullptr;
   void** envSlot = reinterpret_cast<void**>(&env);
-  const jint attached =
-      target.staysAttached ? vm->AttachCurrentThreadAsDaemon(envSlot, nullptr) : vm->AttachCurrentThread(envSlot, nullptr);
+  const jint attached = target.staysAttached ? vm->AttachCurrentThreadAsDaemon(envSlot, nullptr)
+                                             : vm->AttachCurrentThread(envSlot, nullptr);
   if (attached != JNI_OK) return;
   {
     LocalRef<jclass> type(env, env->FindClass(ToVmText(target.mainClass).c_str()));

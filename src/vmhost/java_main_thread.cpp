@@ -20,8 +20,7 @@ struct MainThreadCall {
 void RedirectConfiguredStreams(JNIEnv* env, const VmPlan& plan) {
   if (!plan.outputFile.empty() && !RedirectStream(env, plan.outputFile, JavaStream::Output))
     DescribePendingException(env);
-  if (!plan.errorFile.empty() && !RedirectStream(env, plan.errorFile, JavaStream::Error))
-    DescribePendingException(env);
+  if (!plan.errorFile.empty() && !RedirectStream(env, plan.errorFile, JavaStream::Error)) DescribePendingException(env);
 }
 
 // Finds the main class by the modified UTF-8 form of its name, which the VM
@@ -65,7 +64,7 @@ bool InvokeMainClass(JNIEnv* env, const MainThreadCall& call) {
     DescribePendingException(env);
     return false;
   }
-  call.ready.signal(call.vm.get());  // secondaryMain and stop may come from now on
+  call.ready.signal(call.vm.get());                              // secondaryMain and stop may come from now on
   env->CallStaticVoidMethod(type.get(), main, arguments.get());  // System.exit ends the process in here
   DescribePendingException(env);
   return true;
@@ -93,7 +92,8 @@ int JavaMainThread(void* context) {
 }  // namespace
 
 int RunApplication(const VmPlan& plan, const VmFunctions& functions, JavaVm& vm, ReadyEvent& ready) {
-  const std::uint32_t stackSize = plan.mainThreadStackSize ? plan.mainThreadStackSize : QueryDefaultJavaStackSize(functions);
+  const std::uint32_t stackSize =
+      plan.mainThreadStackSize ? plan.mainThreadStackSize : QueryDefaultJavaStackSize(functions);
   MainThreadCall call{plan, functions, vm, ready};
   std::optional<int> exitCode = RunOnNewThread(stackSize, JavaMainThread, &call);
   return exitCode ? *exitCode : JavaMainThread(&call);

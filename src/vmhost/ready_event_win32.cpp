@@ -1,6 +1,6 @@
-#include "vmhost/ready_event.h"
 #include "support/handles_win32.h"
 #include "support/wide_win32.h"
+#include "vmhost/ready_event.h"
 
 // Two manual-reset events: the ready event itself, which other processes may
 // open by its name, and the end of the run stage.

@@ -54,8 +54,7 @@ std::u16string ComposeLibraryPath(std::u16string_view libraryPath, std::u16strin
   return composed;
 }
 
-std::u16string ComposeSearchPath(std::u16string_view systemPath, std::u16string_view vmLibraryPath,
-                                 PathStyle style) {
+std::u16string ComposeSearchPath(std::u16string_view systemPath, std::u16string_view vmLibraryPath, PathStyle style) {
   return FolderListFromSettings(systemPath, style) + PathReference(style) + ListSeparator(style) +
          RuntimeBinFolder(vmLibraryPath, style);
 }

@@ -14,7 +14,8 @@ std::optional<VmFunctions> LoadVmLibrary(const std::u16string& path) {
     return std::nullopt;
   }
   VmFunctions functions;
-  functions.createJavaVm = reinterpret_cast<CreateJavaVmFunction>(FindLibraryExport(library, "JNI_CreateJavaVM", error));
+  functions.createJavaVm =
+      reinterpret_cast<CreateJavaVmFunction>(FindLibraryExport(library, "JNI_CreateJavaVM", error));
   if (functions.createJavaVm) {
     functions.getDefaultInitArgs =
         reinterpret_cast<GetDefaultInitArgsFunction>(FindLibraryExport(library, "JNI_GetDefaultJavaVMInitArgs", error));

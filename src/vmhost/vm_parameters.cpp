@@ -84,8 +84,8 @@ std::u16string ExpandMemoryOptionIn(std::u16string_view token, const MemoryStatu
   const Unsigned percent = numbers[0], minimum = numbers[1], maximum = numbers[2];
 
   const char16_t suffix = token.back();
-  const Unsigned base = Figure<Unsigned>(suffix == u'T' || suffix == u't' ? memory.availableAddressSpace
-                                                                          : memory.totalPhysical);
+  const Unsigned base =
+      Figure<Unsigned>(suffix == u'T' || suffix == u't' ? memory.availableAddressSpace : memory.totalPhysical);
   Unsigned size = TruncateWrapping<Unsigned>(static_cast<double>(base >> 10) * (percent * 0.01));
   const Unsigned maximumKilobytes = static_cast<Unsigned>(maximum * 1024u);
   const Unsigned minimumKilobytes = static_cast<Unsigned>(minimum * 1024u);
@@ -146,8 +146,11 @@ std::uint32_t ParseStackSize(std::u16string_view text) {
   std::vector<std::uint32_t> numbers = ReadNumbers<std::uint32_t>(text, 0, end);
   if (numbers.size() != 1) return 0;
   std::uint32_t multiplier = 1;
-  if (unit == u'G' || unit == u'g') multiplier = 1073741824u;
-  else if (unit == u'M' || unit == u'm') multiplier = 1048576u;
-  else if (unit == u'K' || unit == u'k') multiplier = 1024u;
+  if (unit == u'G' || unit == u'g')
+    multiplier = 1073741824u;
+  else if (unit == u'M' || unit == u'm')
+    multiplier = 1048576u;
+  else if (unit == u'K' || unit == u'k')
+    multiplier = 1024u;
   return numbers[0] * multiplier;
 }

@@ -15,7 +15,9 @@ class PlannedEnvironment {
   PlannedEnvironment(std::vector<EnvironmentVariable>& planned, const VariableLookup& inherited, PathStyle style)
       : planned_(planned), inherited_(inherited), style_(style) {}
 
-  void set(std::u16string_view name, std::u16string value) { planned_.push_back({std::u16string(name), std::move(value)}); }
+  void set(std::u16string_view name, std::u16string value) {
+    planned_.push_back({std::u16string(name), std::move(value)});
+  }
 
   std::u16string expand(std::u16string_view text) const {
     return ExpandReferences(text, [this](std::u16string_view name) -> std::optional<std::u16string> {
@@ -85,11 +87,12 @@ VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryP
   if (settings.isService && style == PathStyle::Posix) plan.options.push_back(u"-Xrs");
   // Expanded before the search path changes: "%Path%" is the inherited one.
   if (!settings.libraryPath.empty()) {
-    plan.options.push_back(u"-Djava.library.path=" +
-                           environment.expand(ComposeLibraryPath(settings.libraryPath, invocation.executablePath,
-                                                                 vmLibraryPath, style)));
+    plan.options.push_back(
+        u"-Djava.library.path=" +
+        environment.expand(ComposeLibraryPath(settings.libraryPath, invocation.executablePath, vmLibraryPath, style)));
   }
-  environment.set(PathVariable(style), environment.expand(ComposeSearchPath(settings.systemPath, vmLibraryPath, style)));
+  environment.set(PathVariable(style),
+                  environment.expand(ComposeSearchPath(settings.systemPath, vmLibraryPath, style)));
 
   const std::u16string classPath = BuildClassPath(SplitText(settings.classPath, u";"), invocation.executablePath,
                                                   settings.embeddedJar, machine.findMatches, style);

@@ -36,7 +36,7 @@ struct VmPlan {
   std::vector<EnvironmentVariable> environment;
   // An empty class path is message 209, and no VM is created.
   bool hasClassPath = false;
-  TokenList options;  // in order, environment references expanded
+  TokenList options;                      // in order, environment references expanded
   std::uint32_t mainThreadStackSize = 0;  // from the last -Xss option; 0 for the VM's default
   TokenList arguments;                    // handed to main
   std::u16string outputFile;              // expanded; empty: System.out stays

@@ -32,9 +32,7 @@ std::string Utf16LittleEndian(const std::string& ascii) {
 
 class BadSettings : public HostedLaunch {
  protected:
-  BadSettings() {
-    script("app/Main", "method main ([Ljava/lang/String;)V\nout text ran\nout property big\n");
-  }
+  BadSettings() { script("app/Main", "method main ([Ljava/lang/String;)V\nout text ran\nout property big\n"); }
   // The settings that run the program, with extra lines in the runtime section.
   std::string runnable(const std::string& runtimeLines = "") const {
     return "[Java Runtime Environment]\r\nMain Class=app.Main\r\nJRE Path=" + runtimeFolder() + "\r\n" + runtimeLines +
@@ -51,19 +49,18 @@ TEST_F(BadSettings, EachFileRunsTheProgramOrEndsWithTheMissingMainClass) {
     int exitCode;
   } cases[] = {
       {"binary garbage", [] { return Garbage(64 * 1024); }, Lines({kNoMainClass}), -1},
-      {"10 MiB before the keys",
-       [&] { return "[Filler]\r\n" + FillerKeys(10 * 1024 * 1024 / 32) + runnable(); },
+      {"10 MiB before the keys", [&] { return "[Filler]\r\n" + FillerKeys(10 * 1024 * 1024 / 32) + runnable(); },
        Lines({"ran", "property big null"}), 0},
       {"UTF-16 with a byte-order mark", [&] { return Utf16LittleEndian(runnable()); },
        Lines({"ran", "property big null"}), 0},
-      {"UTF-8 with a byte-order mark", [&] { return "\xEF\xBB\xBF" + runnable(); },
-       Lines({"ran", "property big null"}), 0},
+      {"UTF-8 with a byte-order mark", [&] { return "\xEF\xBB\xBF" + runnable(); }, Lines({"ran", "property big null"}),
+       0},
       {"a value of 1 MiB", [&] { return runnable("Virtual Machine Parameters=-Dbig=" + bigValue + "\r\n"); },
        Lines({"ran", "property big [" + bigValue + "]"}), 0},
       {"the key after 10,000 others",
        [&] {
-         return "[Java Runtime Environment]\r\n" + FillerKeys(10000) + "Main Class=app.Main\r\nJRE Path=" +
-                runtimeFolder() + "\r\n[Class Path]\r\nClass Path=\\classes\r\n";
+         return "[Java Runtime Environment]\r\n" + FillerKeys(10000) +
+                "Main Class=app.Main\r\nJRE Path=" + runtimeFolder() + "\r\n[Class Path]\r\nClass Path=\\classes\r\n";
        },
        Lines({"ran", "property big null"}), 0},
   };

@@ -16,10 +16,10 @@ struct RunResult {
 };
 
 struct RunOptions {
-  std::vector<std::string> arguments;       // UTF-8; quoted for the platform's command line
-  std::string rawCommandTail;  // Windows only: command-line text put verbatim after the program path
+  std::vector<std::string> arguments;  // UTF-8; quoted for the platform's command line
+  std::string rawCommandTail;          // Windows only: command-line text put verbatim after the program path
   std::map<std::string, std::string> environment;  // added to (or, with an empty value, removed from) ours
-  std::string workingDirectory;             // the program's folder when empty
+  std::string workingDirectory;                    // the program's folder when empty
   unsigned timeoutMilliseconds = 60000;
 };
 

@@ -60,11 +60,12 @@ RunResult RunProgram(const std::string& program, const RunOptions& options) {
   posix_spawn_file_actions_adddup2(&actions, err[1], 2);
   posix_spawn_file_actions_addclose(&actions, out[0]);
   posix_spawn_file_actions_addclose(&actions, err[0]);
-  std::string directory = options.workingDirectory.empty() ? program.substr(0, program.rfind('/'))
-                                                           : options.workingDirectory;
+  std::string directory =
+      options.workingDirectory.empty() ? program.substr(0, program.rfind('/')) : options.workingDirectory;
   posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
   pid_t child = 0;
-  int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argvPointers.data(), environmentPointers.data());
+  int spawned =
+      posix_spawn(&child, program.c_str(), &actions, nullptr, argvPointers.data(), environmentPointers.data());
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
   close(err[1]);

@@ -95,8 +95,8 @@ RunResult RunProgram(const std::string& program, const RunOptions& options) {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = out.get();
     startup.hStdError = err.get();
-    std::wstring directory = options.workingDirectory.empty() ? fs::path(W(program)).parent_path().wstring()
-                                                              : W(options.workingDirectory);
+    std::wstring directory =
+        options.workingDirectory.empty() ? fs::path(W(program)).parent_path().wstring() : W(options.workingDirectory);
     std::wstring environment = EnvironmentBlock(options.environment);
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,

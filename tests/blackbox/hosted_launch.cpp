@@ -9,8 +9,8 @@ HostedLaunch::HostedLaunch() {
 
 void HostedLaunch::settings(const std::string& runtimeLines, const std::string& sections,
                             const std::string& mainClass) const {
-  folder_.write("launcher.ini", "[Java Runtime Environment]\nMain Class=" + mainClass + "\nJRE Path=" +
-                                    runtimeFolder() + "\n" + runtimeLines + "\n" + sections + "\n");
+  folder_.write("launcher.ini", "[Java Runtime Environment]\nMain Class=" + mainClass +
+                                    "\nJRE Path=" + runtimeFolder() + "\n" + runtimeLines + "\n" + sections + "\n");
 }
 
 void HostedLaunch::script(const std::string& className, const std::string& text) const {

@@ -68,11 +68,12 @@ std::string LauncherSetup::library(const std::string& relative, const char* vm) 
 void LauncherSetup::registerRuntime(const char* source, const std::string& version, const std::string& home,
                                     View view) {
   for (const char* vendor : kVendors)
-    if (std::string(source).rfind(std::string("Software\\") + vendor + "\\", 0) == 0) registered_.emplace_back(vendor, view);
+    if (std::string(source).rfind(std::string("Software\\") + vendor + "\\", 0) == 0)
+      registered_.emplace_back(vendor, view);
   HKEY key;
   std::u16string subkey = Text(std::string(source) + "\\" + version);
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(subkey), 0, nullptr, 0, KEY_WRITE | ViewFlag(view), nullptr,
-                            &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(subkey), 0, nullptr, 0, KEY_WRITE | ViewFlag(view), nullptr, &key,
+                            nullptr),
             ERROR_SUCCESS);
   std::u16string value = Text(home);
   if (!home.empty())

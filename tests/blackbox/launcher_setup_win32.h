@@ -41,8 +41,7 @@ class LauncherSetup : public ::testing::Test {
   std::string library(const std::string& relative, const char* vm = "client") const;
   // Registers a runtime: a subkey named version below the source key, with
   // the string value JavaHome when home is not empty.
-  void registerRuntime(const char* source, const std::string& version, const std::string& home,
-                       View view = View::Own);
+  void registerRuntime(const char* source, const std::string& version, const std::string& home, View view = View::Own);
   void unregister(const char* source, const std::string& version, View view = View::Own);
 
   RunResult launch(RunOptions options = {}) const;

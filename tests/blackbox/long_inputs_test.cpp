@@ -36,8 +36,8 @@ TEST(LongPaths, FoldersDeeperThan300CharactersHoldTheLauncherRuntimeClassesAndOu
   const std::string outputFile = deep + "logs/" + std::string(150, 'o') + ".log";
   folder.write(launcherFolder + "launcher.ini",
                "[Java Runtime Environment]\nMain Class=app.Main\nJRE Path=" + folder.pathOf(deep + "jre") +
-                   "\n[Class Path]\nClass Path=" + folder.pathOf(deep + "classes") + "\n[Application]\nOutput File=" +
-                   folder.pathOf(outputFile) + "\n");
+                   "\n[Class Path]\nClass Path=" + folder.pathOf(deep + "classes") +
+                   "\n[Application]\nOutput File=" + folder.pathOf(outputFile) + "\n");
   RunOptions options;
   options.workingDirectory = folder.path();  // nor has Windows a current folder that long
   RunResult run = RunProgram(launcher, options);

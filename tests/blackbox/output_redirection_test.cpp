@@ -5,7 +5,8 @@
 namespace {
 
 constexpr char kTalkingProgram[] =
-    "method main ([Ljava/lang/String;)V\nout text to out\nerr text to err\nthrow java/lang/IllegalStateException boom\n";
+    "method main ([Ljava/lang/String;)V\nout text to out\nerr text to err\nthrow java/lang/IllegalStateException "
+    "boom\n";
 
 class OutputRedirection : public HostedLaunch {
  protected:
@@ -66,10 +67,7 @@ TEST_F(OutputRedirection, AFileThatCannotBeOpenedLeavesTheStreamOnTheConsole) {
   EXPECT_EQ(run.output, Lines({"to out"}));
   // The file stream's failure is printed on the console's standard error,
   // before standard error itself is redirected.
-  EXPECT_EQ(run.error.rfind(kReportHead + "java.io.FileNotFoundException: " +
-                                folder_.pathOf("blocker/out.log"),
-                            0),
-            0u)
+  EXPECT_EQ(run.error.rfind(kReportHead + "java.io.FileNotFoundException: " + folder_.pathOf("blocker/out.log"), 0), 0u)
       << run.error;
   EXPECT_EQ(folder_.read("err.log"), kErrorLines);
 }

@@ -67,8 +67,8 @@ TEST_F(PairedLauncher, PairThatCannotStartIsReportedAsFailure) {
   for (const char* returnCode : {"Yes", "no"}) {
     pairSettings(missing, std::string("Pair Return Code=") + returnCode + "\r\n");
     RunResult run = launch();
-    EXPECT_EQ(run.output, "Error: Failed to start the paired launcher: " + missing + " (errno = 2)." + LineEnd() + " " +
-                              LineEnd());
+    EXPECT_EQ(run.output,
+              "Error: Failed to start the paired launcher: " + missing + " (errno = 2)." + LineEnd() + " " + LineEnd());
     EXPECT_EQ(run.exitCode, -1) << returnCode;
   }
 }

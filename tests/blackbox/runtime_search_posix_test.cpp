@@ -16,8 +16,8 @@ TEST(PosixRuntimeSearch, JrePathAndTheBundledRuntimeUseTheLibLayout) {
   std::string launcher = InstallLauncher(folder);
   folder.write("rt/lib/client/libjvm.so", "text");
   folder.write("rt/lib/server/libjvm.so", "text");
-  folder.write("launcher.ini", "[Java Runtime Environment]\nMain Class=a.B\nJRE Path=" + folder.pathOf("rt") +
-                                   "\nJVM Type=server\n");
+  folder.write("launcher.ini",
+               "[Java Runtime Environment]\nMain Class=a.B\nJRE Path=" + folder.pathOf("rt") + "\nJVM Type=server\n");
   RunResult run = RunProgram(launcher);
   EXPECT_EQ(run.output, LoadFailure(folder.pathOf("rt/lib/server/libjvm.so")));
   EXPECT_EQ(run.exitCode, -1);

@@ -81,7 +81,8 @@ TEST_F(RuntimeSearch, EntriesWithoutAUsableHomeAreSkipped) {
 }
 
 TEST_F(RuntimeSearch, VersionRangeIsInclusive) {
-  for (const char* version : {"1.4.2", "1.5.0_22", "1.6.0_20", "1.7"}) registerRuntime(kSunJre, version, runtime(version));
+  for (const char* version : {"1.4.2", "1.5.0_22", "1.6.0_20", "1.7"})
+    registerRuntime(kSunJre, version, runtime(version));
   settings("Minimum Version=1.5\r\nMaximum Version=1.6\r\n");
   EXPECT_EQ(loadedLibrary(launch()), library("1.6.0_20"));
   settings("Minimum Version=1.5.0_22\r\nMaximum Version=1.5.0_22\r\n");
@@ -132,10 +133,10 @@ TEST_F(RuntimeSearch, JvmSourceChoosesTheKindsAndTheirFavour) {
   };
   const Row rows[] = {
       {"JVM Source=only_JRE\r\n", library("jre")},
-      {"JVM Source=favor_JRE\r\n", library("jre")},           // favoured beats newer
+      {"JVM Source=favor_JRE\r\n", library("jre")},                         // favoured beats newer
       {"JVM Source=favor_JRE\r\nVM Provider=any\r\n", library("jdk/jre")},  // no favour without the vendor's
       {"JVM Source=only_JDK\r\n", library("jdk/jre")},
-      {"JVM Source=Favor_JRE\r\n", ""},                        // unknown: no kind at all
+      {"JVM Source=Favor_JRE\r\n", ""},  // unknown: no kind at all
   };
   for (const Row& row : rows) {
     settings(row.settings);

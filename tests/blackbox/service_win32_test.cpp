@@ -52,8 +52,8 @@ class Service : public HostedLaunch {
              mainClass);
     const std::u16string command = u"\"" + FromUtf8(launcher_) + u"\" x y";
     service_.reset(CreateServiceW(manager_.get(), Wide(kServiceName), Wide(kServiceName), SERVICE_ALL_ACCESS,
-                                  SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
-                                  Wide(command), nullptr, nullptr, nullptr, nullptr, nullptr));
+                                  SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, Wide(command),
+                                  nullptr, nullptr, nullptr, nullptr, nullptr));
     ASSERT_TRUE(service_) << "CreateService: error " << GetLastError();
   }
 

@@ -15,9 +15,9 @@ TEST_F(VmHosting, ArgumentsReachMainUnchangedFollowedByTheCmdPieces) {
   options.arguments = {"one", "two three", "", "\xc3\xa9\xe4\xb8\xad\xf0\x9f\x98\x80", "-nosplash", "/nosplash"};
   options.environment["LAUNCHER_TEST_CMD"] = "from-env";
   RunResult run = launch(options);
-  EXPECT_EQ(run.output, Lines({"args 9", "arg 0 [one]", "arg 1 [two three]", "arg 2 []",
-                               "arg 3 [\\u00e9\\u4e2d\\ud83d\\ude00]", "arg 4 [-nosplash]", "arg 5 [/nosplash]",
-                               "arg 6 [c1]", "arg 7 [c 2]", "arg 8 [from-env]"}));
+  EXPECT_EQ(run.output,
+            Lines({"args 9", "arg 0 [one]", "arg 1 [two three]", "arg 2 []", "arg 3 [\\u00e9\\u4e2d\\ud83d\\ude00]",
+                   "arg 4 [-nosplash]", "arg 5 [/nosplash]", "arg 6 [c1]", "arg 7 [c 2]", "arg 8 [from-env]"}));
   EXPECT_EQ(run.error, "");
   EXPECT_EQ(run.exitCode, 0);
 }
@@ -35,11 +35,13 @@ TEST_F(VmHosting, TheVmIsGivenTheOptionsInOrder) {
   folder_.write("lib/a.jar", "");
   folder_.write("lib/notes.txt", "");
   const std::string missing = folder_.pathOf("elsewhere/missing.jar");
-  settings("Library Path=native\n"
-           "Virtual Machine Parameters=-Xss1m  -Dp=\"a b\" -Dq=\"say \"\"hi\"\"\" -Xmx0:64P "
-           "-Dv=%LAUNCHER_TEST_VALUE% -Du=%LAUNCHER_TEST_UNDEFINED%\n",
-           "[Class Path]\nClass Path=\\lib\\*.jar;\\classes;" + missing + ";\\none\\*.jar\n"
-           "[Application]\nEmbedded Jar=Yes\n");
+  settings(
+      "Library Path=native\n"
+      "Virtual Machine Parameters=-Xss1m  -Dp=\"a b\" -Dq=\"say \"\"hi\"\"\" -Xmx0:64P "
+      "-Dv=%LAUNCHER_TEST_VALUE% -Du=%LAUNCHER_TEST_UNDEFINED%\n",
+      "[Class Path]\nClass Path=\\lib\\*.jar;\\classes;" + missing +
+          ";\\none\\*.jar\n"
+          "[Application]\nEmbedded Jar=Yes\n");
   script("app/Main", kPrintArguments);
   RunOptions options;
   options.environment[PathVariable()] = folder_.pathOf("tools");
@@ -49,14 +51,14 @@ TEST_F(VmHosting, TheVmIsGivenTheOptionsInOrder) {
 
   const std::string s = ListSeparator(), slash = PathSeparator();
   EXPECT_EQ(events("option "),
-            (std::vector<std::string>{
-                "option extraInfo=null -Djava.library.path=native" + s + folder_.path() + slash + s + "." + s +
-                    folder_.pathOf("tools") + s + runtimeFolder() + slash + "lib",
-                "option extraInfo=null -Djava.class.path=" + folder_.pathOf("lib/a.jar") + s +
-                    folder_.pathOf("classes") + s + missing + s + launcher_,
-                "option extraInfo=null -Xss1m", "option extraInfo=null -Dp=a b", "option extraInfo=null -Dq=say \"hi\"",
-                "option extraInfo=null -Xmx65536K", "option extraInfo=null -Dv=value",
-                "option extraInfo=null -Du=%LAUNCHER_TEST_UNDEFINED%"}));
+            (std::vector<std::string>{"option extraInfo=null -Djava.library.path=native" + s + folder_.path() + slash +
+                                          s + "." + s + folder_.pathOf("tools") + s + runtimeFolder() + slash + "lib",
+                                      "option extraInfo=null -Djava.class.path=" + folder_.pathOf("lib/a.jar") + s +
+                                          folder_.pathOf("classes") + s + missing + s + launcher_,
+                                      "option extraInfo=null -Xss1m", "option extraInfo=null -Dp=a b",
+                                      "option extraInfo=null -Dq=say \"hi\"", "option extraInfo=null -Xmx65536K",
+                                      "option extraInfo=null -Dv=value",
+                                      "option extraInfo=null -Du=%LAUNCHER_TEST_UNDEFINED%"}));
   EXPECT_EQ(events("version"), (std::vector<std::string>{"version 0x10002"}));
   EXPECT_EQ(events("ignoreUnrecognized"), (std::vector<std::string>{"ignoreUnrecognized 0"}));
 }
@@ -70,9 +72,9 @@ TEST_F(VmHosting, TheProgramSeesTheRuntimeAndTheNewSearchPath) {
   EXPECT_TRUE(events("option extraInfo=null -Djava.library.path").empty());  // no "Library Path", no option
   const std::string s = ListSeparator();
   const std::string bin = runtimeFolder() + PathSeparator() + "bin";
-  EXPECT_EQ(run.output, Lines({"env ZQ_JVM_PATH [" + vmLibrary() + "]",
-                               "env " + PathVariable() + " [" + folder_.pathOf("first") + s + folder_.pathOf("tools") +
-                                   s + bin + "]"}));
+  EXPECT_EQ(run.output,
+            Lines({"env ZQ_JVM_PATH [" + vmLibrary() + "]", "env " + PathVariable() + " [" + folder_.pathOf("first") +
+                                                                s + folder_.pathOf("tools") + s + bin + "]"}));
 }
 
 TEST_F(VmHosting, MainThatReturnsOrThrowsEndsWithZeroAndExitEndsWithItsStatus) {
@@ -145,9 +147,12 @@ TEST_F(VmHosting, LibraryThatDoesNotLoadOrLacksAnEntryPointIsReported) {
 
 TEST_F(VmHosting, FailedCreationShowsTheReasonOfEachStatus) {
   settings("", "[Class Path]\nClass Path=\\classes\n");
-  const std::pair<int, std::string> reasons[] = {{-1, "unknown"},           {-2, "thread detached from VM"},
-                                                 {-3, "JNI version error"}, {-4, "not enough memory"},
-                                                 {-5, "VM already created"}, {-6, "invalid arguments"},
+  const std::pair<int, std::string> reasons[] = {{-1, "unknown"},
+                                                 {-2, "thread detached from VM"},
+                                                 {-3, "JNI version error"},
+                                                 {-4, "not enough memory"},
+                                                 {-5, "VM already created"},
+                                                 {-6, "invalid arguments"},
                                                  {-7, ""}};
   for (const auto& [status, reason] : reasons) {
     RunOptions options;

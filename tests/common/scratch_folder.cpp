@@ -16,8 +16,7 @@ ScratchFolder::ScratchFolder() {
   static unsigned counter = 0;
   // A name no other test process uses, and none left behind by an earlier run.
   do {
-    root_ = fs::temp_directory_path() /
-            ("launcher-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
+    root_ = fs::temp_directory_path() / ("launcher-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
   } while (!fs::create_directory(root_));
   path_ = root_.u8string();
 }

@@ -53,8 +53,8 @@ class HyperlinkControlTest : public testing::Test {
     type.hInstance = GetModuleHandleW(nullptr);
     type.lpszClassName = L"HyperlinkTestParent";
     RegisterClassW(&type);
-    parent_ = CreateWindowW(L"HyperlinkTestParent", L"Hyperlink test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
-                            200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    parent_ = CreateWindowW(L"HyperlinkTestParent", L"Hyperlink test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 200,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(parent_, nullptr);
     parentLog = ParentLog();
   }

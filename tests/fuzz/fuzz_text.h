@@ -28,10 +28,10 @@ inline std::u16string ConsumeReadableText(FuzzedDataProvider& data, std::size_t 
 }
 
 // A broken property is a finding: libFuzzer keeps the input that led here.
-#define FUZZ_CHECK(condition) \
-  do {                        \
-    if (!(condition)) {       \
+#define FUZZ_CHECK(condition)                                                             \
+  do {                                                                                    \
+    if (!(condition)) {                                                                   \
       std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-      std::abort();           \
-    }                         \
+      std::abort();                                                                       \
+    }                                                                                     \
   } while (false)

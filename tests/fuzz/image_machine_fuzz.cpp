@@ -13,9 +13,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   std::memcpy(image.get(), bytes, size);
   const std::optional<std::uint16_t> machine = ImageMachineType(image.get(), size);
   const bool isPe = size >= 2 && bytes[0] == 'M' && bytes[1] == 'Z';
-  const bool isElf = size >= 6 && std::memcmp(bytes, "\x7F" "ELF", 4) == 0 && bytes[5] == 1;
+  const bool isElf = size >= 6 &&
+                     std::memcmp(bytes,
+                                 "\x7F"
+                                 "ELF",
+                                 4) == 0 &&
+                     bytes[5] == 1;
   if (machine) FUZZ_CHECK(isPe || isElf);
-  const bool isElf64 = size >= 5 && std::memcmp(bytes, "\x7F" "ELF\x02", 5) == 0;
+  const bool isElf64 = size >= 5 && std::memcmp(bytes,
+                                                "\x7F"
+                                                "ELF\x02",
+                                                5) == 0;
   if (!ElfImageIsWhole(image.get(), size)) FUZZ_CHECK(isElf64);
   return 0;
 }

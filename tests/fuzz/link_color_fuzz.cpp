@@ -1,7 +1,7 @@
 // The user's link colours: any registry data is either ignored or read as a
 // colour of at most 24 bits, and three written bytes read back as written.
-#include "fuzz_text.h"
 #include "dialog/link_color.h"
+#include "fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   FuzzedDataProvider data(bytes, size);

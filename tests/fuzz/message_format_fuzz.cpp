@@ -23,10 +23,18 @@ MessageArgument ConsumeArgument(FuzzedDataProvider& data) {
 std::u16string Format(std::u16string_view format, MessageId id, std::size_t count, const MessageArgument& a,
                       const MessageArgument& b, const MessageArgument& c) {
   switch (count) {
-    case 0: FormatMessageText(id, {}); return FormatText(format, {});
-    case 1: FormatMessageText(id, {a}); return FormatText(format, {a});
-    case 2: FormatMessageText(id, {a, b}); return FormatText(format, {a, b});
-    default: FormatMessageText(id, {a, b, c}); return FormatText(format, {a, b, c});
+    case 0:
+      FormatMessageText(id, {});
+      return FormatText(format, {});
+    case 1:
+      FormatMessageText(id, {a});
+      return FormatText(format, {a});
+    case 2:
+      FormatMessageText(id, {a, b});
+      return FormatText(format, {a, b});
+    default:
+      FormatMessageText(id, {a, b, c});
+      return FormatText(format, {a, b, c});
   }
 }
 

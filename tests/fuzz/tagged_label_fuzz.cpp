@@ -1,7 +1,7 @@
 // The hyperlink label split: the parts and the tags between them give the
 // label back, and the link never holds a closing tag.
-#include "fuzz_text.h"
 #include "dialog/tagged_label.h"
+#include "fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   FuzzedDataProvider data(bytes, size);
@@ -13,8 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   if (parts.link) {
     rebuilt += u"<A>" + *parts.link;
     const bool closed = label.size() > rebuilt.size() + parts.after.value_or(u"").size();
-    if (closed) rebuilt += u"</A>" + parts.after.value_or(u"");
-    else FUZZ_CHECK(!parts.after);
+    if (closed)
+      rebuilt += u"</A>" + parts.after.value_or(u"");
+    else
+      FUZZ_CHECK(!parts.after);
   } else {
     FUZZ_CHECK(!parts.after);
   }

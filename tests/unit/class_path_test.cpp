@@ -25,9 +25,12 @@ TEST(ClassPath, AbsoluteEntriesOnEachPlatform) {
     std::u16string entry;
     bool onWindows, onPosix;
   } cases[] = {
-      {u"D:\\libs\\x.jar", true, false},   {u"\\\\srv\\share\\x.jar", true, false},
-      {u"D:", true, false},                {u"D", false, false},
-      {u"\\lib\\x.jar", false, false},     {u"/usr/share/java/x.jar", false, true},
+      {u"D:\\libs\\x.jar", true, false},
+      {u"\\\\srv\\share\\x.jar", true, false},
+      {u"D:", true, false},
+      {u"D", false, false},
+      {u"\\lib\\x.jar", false, false},
+      {u"/usr/share/java/x.jar", false, true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(IsAbsoluteClassPathEntry(c.entry, PathStyle::Windows), c.onWindows) << ToUtf8(c.entry);
@@ -41,15 +44,16 @@ TEST(ClassPath, WindowsEntriesAreSearchedBelowTheExecutableFolder) {
   search.matches[u"C:\\App\\app.jar"] = {u"app.jar"};
   search.matches[u"C:\\App\\classes"] = {u"classes"};
   search.matches[u"D:\\libs\\*.jar"] = {u"y.jar"};
-  const TokenList entries{u"\\lib\\*.jar", u"\\app.jar", u"\\classes", u"D:\\libs\\x.jar", u"\\\\srv\\s\\z.jar",
-                          u"D:\\libs\\*.jar", u"D:\\libs\\x?.jar", u"\\missing\\*.jar", u"lib\\app.jar"};
+  const TokenList entries{u"\\lib\\*.jar",     u"\\app.jar",         u"\\classes",
+                          u"D:\\libs\\x.jar",  u"\\\\srv\\s\\z.jar", u"D:\\libs\\*.jar",
+                          u"D:\\libs\\x?.jar", u"\\missing\\*.jar",  u"lib\\app.jar"};
   EXPECT_EQ(BuildClassPath(entries, u"C:\\App\\app.exe", false, search.finder(), PathStyle::Windows),
             u"C:\\App\\lib\\a.jar;C:\\App\\lib\\b.jar;C:\\App\\app.jar;C:\\App\\classes;D:\\libs\\x.jar;"
             u"\\\\srv\\s\\z.jar;D:\\libs\\y.jar;D:\\libs\\x?.jar;");
   // Absolute entries without "*" are not searched; a relative entry carries its own separator.
-  EXPECT_EQ(search.patterns, (std::vector<std::u16string>{u"C:\\App\\lib\\*.jar", u"C:\\App\\app.jar",
-                                                           u"C:\\App\\classes", u"D:\\libs\\*.jar",
-                                                           u"C:\\App\\missing\\*.jar", u"C:\\Applib\\app.jar"}));
+  EXPECT_EQ(search.patterns,
+            (std::vector<std::u16string>{u"C:\\App\\lib\\*.jar", u"C:\\App\\app.jar", u"C:\\App\\classes",
+                                         u"D:\\libs\\*.jar", u"C:\\App\\missing\\*.jar", u"C:\\Applib\\app.jar"}));
 }
 
 TEST(ClassPath, EmbeddedJarPutsTheExecutableLast) {

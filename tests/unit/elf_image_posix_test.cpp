@@ -40,11 +40,14 @@ TEST(ElfImage, AnImageCutAnywhereIsRefusedAndOtherFilesAreLeftToTheLoader) {
   EXPECT_TRUE(IsWhole(Image(8192, 0, 8192)));
   EXPECT_TRUE(IsWhole(Image(9000, 4096, 4096)));  // bytes after the last segment are not mapped
   EXPECT_FALSE(IsWhole(Image(8191, 0, 8192)));
-  EXPECT_FALSE(IsWhole(Image(8192, ~Elf64_Off{0} - 10, 20)));  // an offset that wraps around
+  EXPECT_FALSE(IsWhole(Image(8192, ~Elf64_Off{0} - 10, 20)));          // an offset that wraps around
   EXPECT_FALSE(IsWhole(Image(8192, 0, 8192).substr(0, headers - 1)));  // a segment header cut
-  EXPECT_FALSE(IsWhole(Image(8192, 0, 8192).substr(0, 40)));            // the file header cut
+  EXPECT_FALSE(IsWhole(Image(8192, 0, 8192).substr(0, 40)));           // the file header cut
   EXPECT_TRUE(ElfImageIsWhole(nullptr, 0));
-  for (const std::string other : {"", "text", "MZ\x90", "\x7F" "ELF\x01\x01"}) EXPECT_TRUE(IsWhole(other)) << other;
+  for (const std::string other : {"", "text", "MZ\x90",
+                                  "\x7F"
+                                  "ELF\x01\x01"})
+    EXPECT_TRUE(IsWhole(other)) << other;
 }
 
 }  // namespace

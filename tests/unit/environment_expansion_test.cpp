@@ -18,10 +18,14 @@ TEST(ExpandReferences, KnownNamesAreReplacedAndEverythingElseStays) {
     return found->second;
   };
   const std::pair<std::u16string, std::u16string> cases[] = {
-      {u"native;%Path%;x", u"native;C:\\Windows;x"}, {u"%A%%A%", u"oneone"},
-      {u"%UNDEFINED%", u"%UNDEFINED%"},             {u"%UNDEFINED%A%", u"%UNDEFINED%A%"},
-      {u"100%", u"100%"},                           {u"a%A", u"a%A"},
-      {u"%%A%", u"%%A%"},                           {u"-Xmx50% of %A%", u"-Xmx50% of %A%"},
+      {u"native;%Path%;x", u"native;C:\\Windows;x"},
+      {u"%A%%A%", u"oneone"},
+      {u"%UNDEFINED%", u"%UNDEFINED%"},
+      {u"%UNDEFINED%A%", u"%UNDEFINED%A%"},
+      {u"100%", u"100%"},
+      {u"a%A", u"a%A"},
+      {u"%%A%", u"%%A%"},
+      {u"-Xmx50% of %A%", u"-Xmx50% of %A%"},
       {u"", u""},
   };
   for (const auto& [text, expanded] : cases) EXPECT_EQ(ExpandReferences(text, lookup), expanded) << ToUtf8(text);

@@ -15,8 +15,9 @@ namespace {
 class Files : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("launcher-files-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root_ = fs::temp_directory_path() /
+            ("launcher-files-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root_);
     fs::create_directories(root_);
   }
@@ -56,7 +57,8 @@ TEST_F(Files, FindMatchingNamesListsWhatADirectorySearchFinds) {
   using Names = std::vector<std::u16string>;
   EXPECT_EQ(sorted(FindMatchingNames(at("*.jar"))), (Names{u"[x].jar", u"a.jar", u"b.jar"}));
   EXPECT_EQ(sorted(FindMatchingNames(at("?.jar"))), (Names{u"a.jar", u"b.jar"}));
-  EXPECT_EQ(sorted(FindMatchingNames(at("*"))), (Names{u".", u"..", u"[x].jar", u"a.jar", u"b.jar", u"c.txt", u"classes"}));
+  EXPECT_EQ(sorted(FindMatchingNames(at("*"))),
+            (Names{u".", u"..", u"[x].jar", u"a.jar", u"b.jar", u"c.txt", u"classes"}));
   EXPECT_EQ(FindMatchingNames(at("a.jar")), (Names{u"a.jar"}));
   EXPECT_EQ(FindMatchingNames(at("classes")), (Names{u"classes"}));
   EXPECT_EQ(FindMatchingNames(at("[x].jar")), (Names{u"[x].jar"}));

@@ -21,7 +21,12 @@ TEST(InstanceSocket, FileNamesAreShortAndTellPathsApart) {
 
 TEST(InstanceSocket, ArgumentsTravelExactly) {
   const std::vector<Arguments> lists = {
-      {}, {u""}, {u"a", u"b", u"c"}, {u"a", u"", u"b"}, {u"", u"b"}, {u"gr\u00fc\u00df", u"\u65e5\u672c", u"\U0001F600"},
+      {},
+      {u""},
+      {u"a", u"b", u"c"},
+      {u"a", u"", u"b"},
+      {u"", u"b"},
+      {u"gr\u00fc\u00df", u"\u65e5\u672c", u"\U0001F600"},
       {std::u16string(5000, u'x')},
   };
   for (const Arguments& arguments : lists) EXPECT_EQ(DecodeArguments(EncodeArguments(arguments)), arguments);

@@ -66,16 +66,16 @@ TEST(JavaVersion, PreferredVersionMatchesEqualPartsOrPrefix) {
     bool matches;
   } cases[] = {
       {u"1.6.0_20", u"1.6", true},
-      {u"1.6", u"1.6.0", true},         // equal parts
-      {u"1.6.0_24", u"1.6.0", true},    // prefix
-      {u"1.6", u"1.6.0.0", true},       // equal parts beat the larger count
+      {u"1.6", u"1.6.0", true},       // equal parts
+      {u"1.6.0_24", u"1.6.0", true},  // prefix
+      {u"1.6", u"1.6.0.0", true},     // equal parts beat the larger count
       {u"1.6.0_24", u"1.6.0_24-b07", true},
       {u"1.6.0_25", u"1.6.0_24-b07", false},
       {u"1.7", u"1.6", false},
       {u"1.6.1", u"1.6.0.0", false},
-      {u"1.6.0_24", u"", false},        // count 0 matches only 0.0.0.0
+      {u"1.6.0_24", u"", false},  // count 0 matches only 0.0.0.0
       {u"0.0", u"", true},
-      {u"1", u"1.0.1", false},          // preferred count above the candidate's
+      {u"1", u"1.0.1", false},  // preferred count above the candidate's
   };
   for (const Case& c : cases)
     EXPECT_EQ(JavaVersion::matches(Parsed(c.candidate), Parsed(c.preferred)), c.matches)
@@ -87,9 +87,15 @@ TEST(JavaVersion, TextFormDropsTrailingFillersKeepingTwoParts) {
     std::array<std::int32_t, 4> parts;
     std::u16string text;
   } cases[] = {
-      {{1, 6, 0, 24}, u"1.6.0.24"},       {{1, 6, 0, 0}, u"1.6"},       {{1, 0, 0, 0}, u"1.0"},
-      {{1, 6, 65535, 65535}, u"1.6"},     {{1, 0, 5, 0}, u"1.0.5"},     {{0, 0, 0, 0}, u"0.0.0.0"},
-      {{65535, 65535, 65535, 65535}, u"0.0.0.0"}, {{0, 0, 0, 5}, u"0.0.0.5"}, {{17, 65535, 0, 65535}, u"17.65535"},
+      {{1, 6, 0, 24}, u"1.6.0.24"},
+      {{1, 6, 0, 0}, u"1.6"},
+      {{1, 0, 0, 0}, u"1.0"},
+      {{1, 6, 65535, 65535}, u"1.6"},
+      {{1, 0, 5, 0}, u"1.0.5"},
+      {{0, 0, 0, 0}, u"0.0.0.0"},
+      {{65535, 65535, 65535, 65535}, u"0.0.0.0"},
+      {{0, 0, 0, 5}, u"0.0.0.5"},
+      {{17, 65535, 0, 65535}, u"17.65535"},
   };
   for (const Case& c : cases) EXPECT_EQ((JavaVersion{c.parts, 4}.toText()), c.text);
 }

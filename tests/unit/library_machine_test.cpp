@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "runtime/library_machine.h"
-#include "support/os.h"
 #include "scratch_folder.h"
+#include "support/os.h"
 
 namespace {
 
@@ -22,7 +22,11 @@ std::string PeImage(std::uint16_t machine) {
 }
 
 std::string ElfImage(std::uint16_t machine) {
-  std::string image = std::string("\x7F" "ELF\x02\x01\x01", 7) + std::string(13, '\0');
+  std::string image = std::string(
+                          "\x7F"
+                          "ELF\x02\x01\x01",
+                          7) +
+                      std::string(13, '\0');
   image[18] = static_cast<char>(machine & 0xFF);
   image[19] = static_cast<char>(machine >> 8);
   return image;
@@ -84,7 +88,7 @@ TEST(PairedLauncherCheck, OnlyALibraryForAnotherMachineWithAPairConfiguredNeedsT
     bool runPairedLauncher;
   };
   const Row rows[] = {
-      {"other.dll", u"pair.exe", true}, {"other.dll", u"", false},  {"own.dll", u"pair.exe", false},
+      {"other.dll", u"pair.exe", true}, {"other.dll", u"", false},           {"own.dll", u"pair.exe", false},
       {"text.dll", u"pair.exe", false}, {"missing.dll", u"pair.exe", false},
   };
   for (const Row& row : rows)

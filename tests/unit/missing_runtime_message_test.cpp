@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "resources/missing_runtime_dialog.h"
 #include "dialog/missing_runtime_message.h"
+#include "resources/missing_runtime_dialog.h"
 #include "support/text.h"
 
 namespace {

@@ -15,9 +15,9 @@ class Registry : public ::testing::Test {
 
   static void CreateKey(const std::u16string& subkey) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Wide(kRoot + subkey), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, Wide(kRoot + subkey), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
     RegCloseKey(key);
   }
   static void SetValue(const std::u16string& name, DWORD type, const void* data, DWORD size) {

@@ -5,7 +5,8 @@
 namespace {
 
 TEST(ReleaseFile, ReadsVersionAndImplementor) {
-  ReleaseFacts facts = ReadReleaseFacts(u"IMPLEMENTOR=\"Eclipse Adoptium\"\r\nJAVA_VERSION=\"17.0.15\"\nOS_NAME=Linux\n");
+  ReleaseFacts facts =
+      ReadReleaseFacts(u"IMPLEMENTOR=\"Eclipse Adoptium\"\r\nJAVA_VERSION=\"17.0.15\"\nOS_NAME=Linux\n");
   EXPECT_EQ(facts.javaVersion, u"17.0.15");
   EXPECT_EQ(facts.implementor, u"Eclipse Adoptium");
   EXPECT_FALSE(facts.isIbm());

@@ -1,9 +1,9 @@
 // Where a runtime folder chosen by the user is remembered.
 #include <gtest/gtest.h>
 
-#include "settings/settings_reader.h"
-#include "settings/remembered_runtime.h"
 #include "scratch_folder.h"
+#include "settings/remembered_runtime.h"
+#include "settings/settings_reader.h"
 #include "user_settings_base.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "settings/settings_values.h"
 #include "runtime/runtime_candidates.h"
+#include "settings/settings_values.h"
 #include "support/text.h"
 
 namespace {
@@ -78,9 +78,9 @@ TEST(RuntimeCandidates, EntriesOutsideTheRangeOrWithoutALibraryAreSkipped) {
   LauncherSettings settings = Settings(u"", u"");
   settings.minimumVersion = MinimumVersionSetting(u"1.5");
   settings.maximumVersion = MaximumVersionSetting(u"1.6");
-  PathProbe exists = Libraries({u"C:\\a\\bin\\client\\jvm.dll", u"C:\\b\\bin\\client\\jvm.dll",
-                                u"C:\\c\\bin\\client\\jvm.dll", u"C:\\d\\bin\\client\\jvm.dll",
-                                u"C:\\f\\bin\\client\\jvm.dll"});
+  PathProbe exists =
+      Libraries({u"C:\\a\\bin\\client\\jvm.dll", u"C:\\b\\bin\\client\\jvm.dll", u"C:\\c\\bin\\client\\jvm.dll",
+                 u"C:\\d\\bin\\client\\jvm.dll", u"C:\\f\\bin\\client\\jvm.dll"});
   std::vector<RuntimeCandidate> found = Collect(kSunJre,
                                                 {{u"1.4.2", u"C:\\a"},
                                                  {u"1.5", u"C:\\b"},
@@ -97,8 +97,8 @@ TEST(RuntimeCandidates, EntriesOutsideTheRangeOrWithoutALibraryAreSkipped) {
 TEST(RuntimeCandidates, JdkHomesAreTheirJreFolders) {
   LauncherSettings settings = Settings(u"", u"");
   std::vector<RuntimeCandidate> found =
-      Collect(kSunJdk, {{u"1.6", u"C:\\jdk"}, {u"1.5", u"C:\\old"}},
-              settings, Libraries({u"C:\\jdk\\jre\\bin\\server\\jvm.dll", u"C:\\old\\bin\\client\\jvm.dll"}));
+      Collect(kSunJdk, {{u"1.6", u"C:\\jdk"}, {u"1.5", u"C:\\old"}}, settings,
+              Libraries({u"C:\\jdk\\jre\\bin\\server\\jvm.dll", u"C:\\old\\bin\\client\\jvm.dll"}));
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0].home, u"C:\\jdk\\jre\\");
   EXPECT_TRUE(found[0].isServerVm);
@@ -125,17 +125,34 @@ TEST(RuntimeRanking, LaterLayersOverrideEarlierOnes) {
     std::u16string expected;
   };
   const Row rows[] = {
-      {"higher versions first", ServerVmMode::Any, true,
-       {Candidate(u"1.5", u"a"), Candidate(u"1.7", u"b"), Candidate(u"1.6.0_20", u"c")}, u"b c a "},
-      {"server ignored unless favoured", ServerVmMode::ServerOnly, true,
-       {Candidate(u"1.5", u"a", true), Candidate(u"1.6", u"b")}, u"b a "},
-      {"server VMs first", ServerVmMode::FavorServer, true,
-       {Candidate(u"1.7", u"a"), Candidate(u"1.5", u"b", true), Candidate(u"1.6", u"c", true)}, u"c b a "},
-      {"favoured first", ServerVmMode::FavorServer, true,
-       {Candidate(u"1.7", u"a", true), Candidate(u"1.5", u"b", false, true)}, u"b a "},
-      {"favour ignored without favorKind", ServerVmMode::Any, false,
-       {Candidate(u"1.5", u"a", false, true), Candidate(u"1.7", u"b")}, u"b a "},
-      {"ties keep their order", ServerVmMode::FavorServer, true,
+      {"higher versions first",
+       ServerVmMode::Any,
+       true,
+       {Candidate(u"1.5", u"a"), Candidate(u"1.7", u"b"), Candidate(u"1.6.0_20", u"c")},
+       u"b c a "},
+      {"server ignored unless favoured",
+       ServerVmMode::ServerOnly,
+       true,
+       {Candidate(u"1.5", u"a", true), Candidate(u"1.6", u"b")},
+       u"b a "},
+      {"server VMs first",
+       ServerVmMode::FavorServer,
+       true,
+       {Candidate(u"1.7", u"a"), Candidate(u"1.5", u"b", true), Candidate(u"1.6", u"c", true)},
+       u"c b a "},
+      {"favoured first",
+       ServerVmMode::FavorServer,
+       true,
+       {Candidate(u"1.7", u"a", true), Candidate(u"1.5", u"b", false, true)},
+       u"b a "},
+      {"favour ignored without favorKind",
+       ServerVmMode::Any,
+       false,
+       {Candidate(u"1.5", u"a", false, true), Candidate(u"1.7", u"b")},
+       u"b a "},
+      {"ties keep their order",
+       ServerVmMode::FavorServer,
+       true,
        {Candidate(u"1.6", u"a"), Candidate(u"1.6.0", u"b"), Candidate(u"1.6.0.0", u"c"), Candidate(u"1.7", u"d")},
        u"d a b c "},
   };
@@ -162,7 +179,7 @@ TEST(RuntimeSelection, PreferredVersionBeatsRank) {
       {{u"1.4", u"1.5.0_10"}, u"c"},
       {{u"", u"1.5.0.10"}, u"c"},  // an empty entry picks nothing
       {{u"1.4", u"2"}, u"a"},
-      {{u"1.6.0_20.1"}, u"a"},     // longer than every candidate: no match
+      {{u"1.6.0_20.1"}, u"a"},  // longer than every candidate: no match
   };
   for (const Row& row : rows) {
     const RuntimeCandidate* chosen = SelectCandidate(ranked, row.preferred);

@@ -39,7 +39,8 @@ TEST(SettingsEncoding, EncodedTextDecodesBackInTheSameEncoding) {
     EXPECT_EQ(DetectSettingsEncoding(bytes), encoding);
     EXPECT_EQ(DecodeSettingsText(bytes), text);
   }
-  EXPECT_EQ(EncodeSettingsText(u"k=\u00E9", SettingsEncoding::Utf16LittleEndian), std::string("\xFF\xFEk\0=\0\xE9\0", 8));
+  EXPECT_EQ(EncodeSettingsText(u"k=\u00E9", SettingsEncoding::Utf16LittleEndian),
+            std::string("\xFF\xFEk\0=\0\xE9\0", 8));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // Loading a settings file into LauncherSettings, per-user file included.
 #include <gtest/gtest.h>
 
+#include "scratch_folder.h"
 #include "settings/settings_loading.h"
 #include "settings/user_settings.h"
-#include "scratch_folder.h"
 #include "user_settings_base.h"
 
 namespace {
@@ -26,13 +26,14 @@ class SettingsLoading : public ::testing::Test {
 };
 
 TEST_F(SettingsLoading, FillsEveryFieldFromItsKey) {
-  ASSERT_TRUE(load(
-      "[Product Information]\nProduct Name=Tool\nProduct Code={AB}\n"
-      "[Java Runtime Environment]\nMain Class=com.example.Main\nMinimum Version=1.5\nMaximum Version=1.6\n"
-      "Preferred versions=1.6;1.5\nJRE Path=C:\\jre\nJVM Type=favor_server\nJVM Source=only_JRE\n"
-      "VM Provider=IBM\nSystem Path=C:\\bin\nLibrary Path=lib\n"
-      "[Application]\nApplication Type=service\nSingle Instance=yes\nOverride WorkingDir=YES\nPair Product=C:\\pair.exe\n"
-      "Pair Return Code=yes\n"));
+  ASSERT_TRUE(
+      load("[Product Information]\nProduct Name=Tool\nProduct Code={AB}\n"
+           "[Java Runtime Environment]\nMain Class=com.example.Main\nMinimum Version=1.5\nMaximum Version=1.6\n"
+           "Preferred versions=1.6;1.5\nJRE Path=C:\\jre\nJVM Type=favor_server\nJVM Source=only_JRE\n"
+           "VM Provider=IBM\nSystem Path=C:\\bin\nLibrary Path=lib\n"
+           "[Application]\nApplication Type=service\nSingle Instance=yes\nOverride WorkingDir=YES\nPair "
+           "Product=C:\\pair.exe\n"
+           "Pair Return Code=yes\n"));
   EXPECT_EQ(settings_.productName, u"Tool");
   EXPECT_EQ(settings_.productCode, u"{AB}");
   EXPECT_EQ(settings_.mainClass, u"com/example/Main");
@@ -76,7 +77,7 @@ TEST_F(SettingsLoading, VersionWordAnyIsExact) {
 
 TEST_F(SettingsLoading, ContinuationSectionsFeedTheValueKeys) {
   ASSERT_TRUE(load(kMainClass + "[Java Runtime Environment+]\nMaximum Version=1.5\nMain Class=ignored\n"
-                   "[Application+]\nPair Product=C:\\pair.exe\n"));
+                                "[Application+]\nPair Product=C:\\pair.exe\n"));
   EXPECT_EQ(settings_.maximumVersion.toText(), u"1.5");
   EXPECT_EQ(settings_.mainClass, u"com/example/Main");
   EXPECT_EQ(settings_.pairProduct, u" C:\\pair.exe");
@@ -128,8 +129,8 @@ TEST(UserSettings, LongBaseFolderIsNotCut) {
   LauncherSettings settings;
   settings.productName = u"P";
   settings.productCode = u"C";
-  EXPECT_EQ(UserSettingsFilePath(settings, u"tool.exe", false), base + kPathSeparator + u"P" + kPathSeparator +
-                                                                     u"C" + kPathSeparator + u"tool.ini");
+  EXPECT_EQ(UserSettingsFilePath(settings, u"tool.exe", false),
+            base + kPathSeparator + u"P" + kPathSeparator + u"C" + kPathSeparator + u"tool.ini");
 }
 
 TEST(UserSettings, CreatingMakesTheMissingFolders) {

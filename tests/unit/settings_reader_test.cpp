@@ -44,7 +44,9 @@ TEST(IniFile, SettingReplacesOrAddsTheKey) {
 class SettingsFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    path_ = fs::temp_directory_path() / ("launcher-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini");
+    path_ =
+        fs::temp_directory_path() /
+        ("launcher-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini");
   }
   void TearDown() override { fs::remove(path_); }
   void write(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
@@ -70,9 +72,7 @@ TEST_F(SettingsFile, ContinuationSectionsAddALeadingBlank) {
   EXPECT_EQ(reader().readValue(u"Application", u"Missing"), u"");
 }
 
-TEST_F(SettingsFile, MissingFileReadsEmpty) {
-  EXPECT_EQ(reader().readValue(u"Application", u"Cmd"), u"");
-}
+TEST_F(SettingsFile, MissingFileReadsEmpty) { EXPECT_EQ(reader().readValue(u"Application", u"Cmd"), u""); }
 
 TEST_F(SettingsFile, WrittenValueReadsBack) {
   write("[Java Runtime Environment]\r\nMain Class=a.B\r\n");
@@ -88,8 +88,9 @@ namespace {
 // The same file through the platform's reader: the profile functions on
 // Windows, our INI reader elsewhere. Both must read it alike.
 TEST_F(SettingsFile, LookupRulesHoldForThePlatformsReader) {
-  write("; comment\r\n[ Application ]\r\n  Cmd  =  -x -y  \r\nQuoted=\"a b\"\r\n[application]\r\nCmd=second\r\n"
-        "[Other]\r\nOnly=here\r\n");
+  write(
+      "; comment\r\n[ Application ]\r\n  Cmd  =  -x -y  \r\nQuoted=\"a b\"\r\n[application]\r\nCmd=second\r\n"
+      "[Other]\r\nOnly=here\r\n");
   EXPECT_EQ(reader().readPlain(u"APPLICATION", u"cmd"), u"-x -y");
   EXPECT_EQ(reader().readPlain(u"Application", u"Quoted"), u"a b");
   EXPECT_EQ(reader().readPlain(u"Application", u"Only"), u"");

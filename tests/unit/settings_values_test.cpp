@@ -12,9 +12,9 @@ TEST(SettingsValues, SwitchesCompareAsTheirKeysDemand) {
     bool yes, service, singleInstance;
   };
   const Row rows[] = {
-      {u"Yes", true, false, false},      {u"yes", true, false, true},       {u"YES", true, false, false},
-      {u"yes ", false, false, false},    {u"y", false, false, false},       {u"", false, false, false},
-      {u"service", false, true, false},  {u"Service", false, false, false}, {u"SERVICE", false, false, false},
+      {u"Yes", true, false, false},     {u"yes", true, false, true},       {u"YES", true, false, false},
+      {u"yes ", false, false, false},   {u"y", false, false, false},       {u"", false, false, false},
+      {u"service", false, true, false}, {u"Service", false, false, false}, {u"SERVICE", false, false, false},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(IsYesSetting(row.text), row.yes) << ToUtf8(row.text);
@@ -65,14 +65,9 @@ std::string VendorFlags(const LauncherSettings& s) {
 
 TEST(SettingsValues, JvmSourceSetsTheKindFlags) {
   const std::pair<const char16_t*, const char*> rows[] = {
-      {u"", "DRF"},
-      {u"favor_JDK", "D-F"},
-      {u"favor_JRE", "-RF"},
-      {u"only_JDK", "D--"},
-      {u"only_JRE", "-R-"},
-      {u"Favor_JRE", "---"},  // case matters
-      {u"only_jdk", "---"},
-      {u"favour_JDK", "---"},
+      {u"", "DRF"},         {u"favor_JDK", "D-F"},  {u"favor_JRE", "-RF"},
+      {u"only_JDK", "D--"}, {u"only_JRE", "-R-"},   {u"Favor_JRE", "---"},  // case matters
+      {u"only_jdk", "---"}, {u"favour_JDK", "---"},
   };
   for (const auto& [text, expected] : rows) {
     LauncherSettings settings;
@@ -83,18 +78,10 @@ TEST(SettingsValues, JvmSourceSetsTheKindFlags) {
 
 TEST(SettingsValues, VmProviderSetsAllSixVendorFlagsInAnyCase) {
   const std::pair<const char16_t*, const char*> rows[] = {
-      {u"", "-S--S-"},
-      {u"sun", "-S--S-"},  // no such row: the defaults stay
-      {u"ibmx", "-S--S-"},
-      {u"jrockit", "J--J--"},
-      {u"JRockit", "J--J--"},
-      {u"ibm", "--I--I"},
-      {u"IBM", "--I--I"},
-      {u"favor_sun", "JSI-S-"},
-      {u"favor_jrockit", "JSIJ--"},
-      {u"Favor_IBM", "JSI--I"},
-      {u"any", "JSI---"},
-      {u"ANY", "JSI---"},
+      {u"", "-S--S-"},     {u"sun", "-S--S-"},  // no such row: the defaults stay
+      {u"ibmx", "-S--S-"}, {u"jrockit", "J--J--"},   {u"JRockit", "J--J--"},       {u"ibm", "--I--I"},
+      {u"IBM", "--I--I"},  {u"favor_sun", "JSI-S-"}, {u"favor_jrockit", "JSIJ--"}, {u"Favor_IBM", "JSI--I"},
+      {u"any", "JSI---"},  {u"ANY", "JSI---"},
   };
   for (const auto& [text, expected] : rows) {
     LauncherSettings settings;

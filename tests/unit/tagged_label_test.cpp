@@ -17,11 +17,11 @@ TEST(TaggedLabel, SplitsAtTheFirstOpeningAndTheNextClosingTag) {
       {u"Get it <A>here</A> now", u"Get it ", u"here", u" now"},
       {u"<A>here</A> now", std::nullopt, u"here", u" now"},
       {u"Get it <A>here</A>", u"Get it ", u"here", std::nullopt},
-      {u"Get it <a>here</a>!", u"Get it ", u"here", u"!"},             // tags in any case
+      {u"Get it <a>here</a>!", u"Get it ", u"here", u"!"},  // tags in any case
       {u"no link at all", u"no link at all", std::nullopt, std::nullopt},
       {u"open <A>to the end", u"open ", u"to the end", std::nullopt},  // no closing tag
       {u"<A>one</A> and <A>two</A>", std::nullopt, u"one", u" and <A>two</A>"},
-      {u"a </A> b <A>c</A>", u"a </A> b ", u"c", std::nullopt},        // a closing tag before the link is text
+      {u"a </A> b <A>c</A>", u"a </A> b ", u"c", std::nullopt},  // a closing tag before the link is text
       {u"<A></A>", std::nullopt, u"", std::nullopt},
       {u"", std::nullopt, std::nullopt, std::nullopt},
   };

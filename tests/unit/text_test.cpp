@@ -67,8 +67,8 @@ TEST(Utf8, RoundTripsEveryPlaneAndLoneSurrogatesAndReplacesMalformedInput) {
   std::u16string text = u"a\u00e9\u20ac\U0001F600z";
   EXPECT_EQ(ToUtf8(text), "a\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80z");
   EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-  EXPECT_EQ(FromUtf8("\xc3"), u"\ufffd");              // cut sequence
-  EXPECT_EQ(FromUtf8("\xc0\xaf"), u"\ufffd\ufffd");    // overlong form
+  EXPECT_EQ(FromUtf8("\xc3"), u"\ufffd");            // cut sequence
+  EXPECT_EQ(FromUtf8("\xc0\xaf"), u"\ufffd\ufffd");  // overlong form
   // Lone surrogates, which Windows allows in arguments, survive the trip.
   const std::u16string lones[] = {{0xD800}, {u'a', 0xDC00}, {0xDFFF, 0xD800, u'b'}, {0xD83D, 0xD83D, 0xDE00}};
   for (const std::u16string& lone : lones) EXPECT_EQ(FromUtf8(ToUtf8(lone)), lone);

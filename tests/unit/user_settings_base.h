@@ -17,7 +17,6 @@ class UserSettingsBaseOverride {
   UserSettingsBaseOverride& operator=(const UserSettingsBaseOverride&) = delete;
 
  private:
-  static constexpr const char16_t* kVariable =
-      kNativePathStyle == PathStyle::Windows ? u"APPDATA" : u"XDG_CONFIG_HOME";
+  static constexpr const char16_t* kVariable = kNativePathStyle == PathStyle::Windows ? u"APPDATA" : u"XDG_CONFIG_HOME";
   std::optional<std::u16string> saved_;
 };

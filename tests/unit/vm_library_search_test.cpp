@@ -48,9 +48,9 @@ TEST(VmLibrarySearch, PosixLayoutsIncludeTheArchitectureFolder) {
                           FilesIn({u"/j/lib/client/libjvm.so", u"/j/lib/amd64/server/libjvm.so"}), PathStyle::Posix)
                 .path,
             u"/j/lib/amd64/server/libjvm.so");
-  EXPECT_EQ(FindVmLibrary(u"/j/", ServerVmMode::Any, FilesIn({u"/j/lib/amd64/client/libjvm.so"}), PathStyle::Posix)
-                .path,
-            u"/j/lib/amd64/client/libjvm.so");
+  EXPECT_EQ(
+      FindVmLibrary(u"/j/", ServerVmMode::Any, FilesIn({u"/j/lib/amd64/client/libjvm.so"}), PathStyle::Posix).path,
+      u"/j/lib/amd64/client/libjvm.so");
 }
 
 TEST(VmLibrarySearch, BundledRuntimeIsTheExecutableFolderOrItsJre) {

@@ -14,7 +14,7 @@ TEST(SplitVmParameters, BlanksOutsideQuotesSeparateTokens) {
       {u"-Xmx512m   -Dp=\"a b\"  -ea", {u"-Xmx512m", u"-Dp=\"a b\"", u"-ea"}},
       {u"a\"b c\"d", {u"a\"b c\"d"}},
       {u"-Dq=\"say \"\"hi\"\"\" -ea", {u"-Dq=\"say \"\"hi\"\"\"", u"-ea"}},
-      {u"-Da=\"x y", {u"-Da=\"x", u"y"}},  // an unmatched quote protects nothing
+      {u"-Da=\"x y", {u"-Da=\"x", u"y"}},                            // an unmatched quote protects nothing
       {u"-Da=\"x y\"\"z w\" v", {u"-Da=\"x y\"\"z", u"w\"", u"v"}},  // the doubled quote closes
       {u"-a\t-b", {u"-a\t-b"}},
       {u"-ea   ", {u"-ea"}},
@@ -93,10 +93,19 @@ TEST(ExpandMemoryOption, PercentOfTheBaseCappedThenRaisedInKilobytes) {
 
 TEST(ParseStackSize, OneNumberWithAnOptionalUnit) {
   const std::pair<std::u16string, std::uint32_t> cases[] = {
-      {u"512k", 524288u},   {u"1m", 1048576u},    {u"1M", 1048576u},  {u"2097152", 2097152u},
-      {u"1g", 1073741824u}, {u"1048576K", 1073741824u},                  {u"1:2m", 0u},
-      {u"x1m", 0u},         {u"", 0u},            {u"m", 0u},         {u"4g", 0u},  // wraps
-      {u"7", 7u},           {u"1x", 1u},
+      {u"512k", 524288u},
+      {u"1m", 1048576u},
+      {u"1M", 1048576u},
+      {u"2097152", 2097152u},
+      {u"1g", 1073741824u},
+      {u"1048576K", 1073741824u},
+      {u"1:2m", 0u},
+      {u"x1m", 0u},
+      {u"", 0u},
+      {u"m", 0u},
+      {u"4g", 0u},  // wraps
+      {u"7", 7u},
+      {u"1x", 1u},
   };
   for (const auto& [text, size] : cases) EXPECT_EQ(ParseStackSize(text), size) << ToUtf8(text);
 }

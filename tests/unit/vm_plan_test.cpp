@@ -55,24 +55,23 @@ TEST(VmPlan, WindowsOptionsComeInTheirOrderWithTheEnvironmentTheyExpandIn) {
   settings.outputFile = u"%APP%\\out.log";
   settings.extraArguments = u"-x \"\" %APP%";
 
-  const VmPlan plan = PlanVm(settings, kWindowsVm, kWindowsInvocation, {u"Service", u"start"}, machine.facts(),
-                             PathStyle::Windows);
+  const VmPlan plan =
+      PlanVm(settings, kWindowsVm, kWindowsInvocation, {u"Service", u"start"}, machine.facts(), PathStyle::Windows);
 
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_PATH"), kWindowsVm);
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_HOME"), u"C:\\Java\\jre");
   EXPECT_EQ(ValueOf(plan, u"Path"), u"C:\\Tools;C:\\Windows;C:\\Java\\jre\\bin");
   ASSERT_TRUE(plan.hasClassPath);
-  EXPECT_EQ(plan.options,
-            (TokenList{
-                u"-Djava.library.path=native;C:\\Java\\jre;C:\\App\\;.;C:\\Windows;C:\\Java\\jre\\lib",
-                u"-Djava.class.path=C:\\App\\lib\\a.jar;C:\\App\\lib\\b.jar;D:\\x.jar;C:\\App\\app.exe",
-                u"-Xmx1048576K",
-                u"-Dp=a b",
-                u"-Dpath=C:\\Tools;C:\\Windows;C:\\Java\\jre\\bin",  // the new search path; any case
-                u"-Dhome=C:\\Java\\jre",
-                u"-Xss1m",
-                u"-ea",
-            }));
+  EXPECT_EQ(plan.options, (TokenList{
+                              u"-Djava.library.path=native;C:\\Java\\jre;C:\\App\\;.;C:\\Windows;C:\\Java\\jre\\lib",
+                              u"-Djava.class.path=C:\\App\\lib\\a.jar;C:\\App\\lib\\b.jar;D:\\x.jar;C:\\App\\app.exe",
+                              u"-Xmx1048576K",
+                              u"-Dp=a b",
+                              u"-Dpath=C:\\Tools;C:\\Windows;C:\\Java\\jre\\bin",  // the new search path; any case
+                              u"-Dhome=C:\\Java\\jre",
+                              u"-Xss1m",
+                              u"-ea",
+                          }));
   EXPECT_EQ(plan.mainThreadStackSize, 1048576u);
   EXPECT_EQ(plan.outputFile, u"C:\\Data\\out.log");
   EXPECT_EQ(plan.errorFile, u"");

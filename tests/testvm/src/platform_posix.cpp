@@ -1,13 +1,13 @@
 #include "platform.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
 
 namespace testvm {
 

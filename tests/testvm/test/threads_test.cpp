@@ -56,9 +56,11 @@ TEST_F(Threads, WaitFileBlocksUntilTheFileExists) {
               "wait file latch.txt\n"
               "out text released\n");
   // Opening a FileOutputStream creates the latch.
-  std::vector<std::string> opener = {"spawn", "sleep", "300", "attach", "-", "redirect", "err", "latch.txt", "detach", "done"};
-  Outcome run = host(started("app/Main") + opener +
-                     std::vector<std::string>{"static", "main", "([Ljava/lang/String;)V", "call", "0", "join", "destroy"});
+  std::vector<std::string> opener = {"spawn",    "sleep", "300",       "attach", "-",
+                                     "redirect", "err",   "latch.txt", "detach", "done"};
+  Outcome run =
+      host(started("app/Main") + opener +
+           std::vector<std::string>{"static", "main", "([Ljava/lang/String;)V", "call", "0", "join", "destroy"});
   // The file exists once the stream is opened, which may be before the host
   // reports the redirection; it cannot be before the opener attached.
   EXPECT_TRUE(inOrder(linesOf(run.out), {"waiting", "released", "host: destroy 0"}));
