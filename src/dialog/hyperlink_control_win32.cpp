@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <memory>
+#include <type_traits>
+
 #include "dialog/hand_cursor.h"
 #include "dialog/shell_functions_win32.h"
 #include "dialog/tagged_label.h"
@@ -33,19 +36,14 @@ void ReadUserColor(HKEY key, const wchar_t* name, LinkColor& color) {
   if (auto parsed = LinkColorFromRegistryValue(type == REG_SZ || type == REG_EXPAND_SZ, buffer, size)) color = *parsed;
 }
 
-// A device context of a window for measuring, released with the object.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() { ReleaseDC(window_, dc_); }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
+// A device context of a window for measuring, released to its window with the owner.
+struct WindowDcRelease {
+  HWND window;
+  void operator()(HDC dc) const { ReleaseDC(window, dc); }
 };
+using WindowDc = std::unique_ptr<std::remove_pointer_t<HDC>, WindowDcRelease>;
+
+WindowDc WindowDcOf(HWND window) { return WindowDc(GetDC(window), WindowDcRelease{window}); }
 
 void DrawInFont(HDC dc, HFONT font, const std::u16string& text, RECT& rect, UINT format) {
   HGDIOBJ previous = SelectObject(dc, font);
@@ -182,7 +180,7 @@ void HyperlinkControl::computeLinkRect() {
     linkRect_ = client;
     return;
   }
-  WindowDc dc(window_);
+  const WindowDc dc = WindowDcOf(window_);
   HFONT linkFont = linkFont_ ? linkFont_.get() : normalFont_;
   if (!has(LinkOption::TaggedLabel)) {
     RECT measured = client;
