@@ -322,33 +322,40 @@ LRESULT HyperlinkControl::handleMouse(UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
+// WM_PRINTCLIENT brings the context to paint in; WM_PAINT asks for one.
+void HyperlinkControl::paintMessage(HDC given) {
+  if (given) {
+    paint(given);
+    return;
+  }
+  PAINTSTRUCT painting;
+  HDC dc = BeginPaint(window_, &painting);
+  paint(dc);
+  EndPaint(window_, &painting);
+}
+
+bool HyperlinkControl::cursorIsOnLink() const {
+  POINT point;
+  return GetCursorPos(&point) && ScreenToClient(window_, &point) && PtInRect(&linkRect_, point);
+}
+
 LRESULT HyperlinkControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSEWHEEL) return handleMouse(message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
+    case WM_PRINTCLIENT:
       if (!paintsText()) break;
-      if (wParam) {
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-      }
-      PAINTSTRUCT painting;
-      HDC dc = BeginPaint(window_, &painting);
-      paint(dc);
-      EndPaint(window_, &painting);
+      paintMessage(reinterpret_cast<HDC>(wParam));
       return 0;
-    }
     case WM_ERASEBKGND:
       if (!paintsText()) break;
       return 1;  // the background is filled while painting
     case WM_MOUSELEAVE:
       setHover(false);
       return 0;
-    case WM_SETCURSOR: {
-      POINT point;
-      if (!isLive() || !GetCursorPos(&point) || !ScreenToClient(window_, &point) || !PtInRect(&linkRect_, point)) break;
+    case WM_SETCURSOR:
+      if (!isLive() || !cursorIsOnLink()) break;
       return TRUE;  // keep the hand that the mouse move set
-    }
     case WM_GETDLGCODE: {
       // Characters, and Enter, which the dialog manager would otherwise give
       // to the default button.

@@ -56,6 +56,8 @@ class HyperlinkControl {
   void registerTool();
   void computeLinkRect();
   void paint(HDC dc);
+  void paintMessage(HDC given);
+  bool cursorIsOnLink() const;
   void repaintLink();
   void setHover(bool hover);
 
