@@ -30,10 +30,11 @@ TEST_F(SettingsLoading, FillsEveryFieldFromItsKey) {
       load("[Product Information]\nProduct Name=Tool\nProduct Code={AB}\n"
            "[Java Runtime Environment]\nMain Class=com.example.Main\nMinimum Version=1.5\nMaximum Version=1.6\n"
            "Preferred versions=1.6;1.5\nJRE Path=C:\\jre\nJVM Type=favor_server\nJVM Source=only_JRE\n"
-           "VM Provider=IBM\nSystem Path=C:\\bin\nLibrary Path=lib\n"
-           "[Application]\nApplication Type=service\nSingle Instance=yes\nOverride WorkingDir=YES\nPair "
-           "Product=C:\\pair.exe\n"
-           "Pair Return Code=yes\n"));
+           "VM Provider=IBM\nSystem Path=C:\\bin\nLibrary Path=lib\nVirtual Machine Parameters=-Xmx1g -ea\n"
+           "[Application]\nApplication Type=service\nSingle Instance=yes\nOverride WorkingDir=YES\n"
+           "Pair Product=C:\\pair.exe\nPair Return Code=yes\nEmbedded Jar=yES\nOutput File=%TEMP%\\out.log\n"
+           "Error File=err.log\nCmd=-x \"a b\"\n"
+           "[Class Path]\nClass Path=\\lib\\*.jar;D:\\x.jar\n"));
   EXPECT_EQ(settings_.productName, u"Tool");
   EXPECT_EQ(settings_.productCode, u"{AB}");
   EXPECT_EQ(settings_.mainClass, u"com/example/Main");
@@ -54,6 +55,12 @@ TEST_F(SettingsLoading, FillsEveryFieldFromItsKey) {
   EXPECT_EQ(settings_.libraryPath, u"lib");
   EXPECT_EQ(settings_.pairProduct, u"C:\\pair.exe");
   EXPECT_TRUE(settings_.pairReturnCode);
+  EXPECT_EQ(settings_.classPath, u"\\lib\\*.jar;D:\\x.jar");
+  EXPECT_TRUE(settings_.embeddedJar);
+  EXPECT_EQ(settings_.vmParameters, u"-Xmx1g -ea");
+  EXPECT_EQ(settings_.outputFile, u"%TEMP%\\out.log");  // as written: the VM plan expands it
+  EXPECT_EQ(settings_.errorFile, u"err.log");
+  EXPECT_EQ(settings_.extraArguments, u"-x \"a b\"");
 }
 
 TEST_F(SettingsLoading, AbsentKeysKeepTheirDefaults) {
@@ -65,7 +72,8 @@ TEST_F(SettingsLoading, AbsentKeysKeepTheirDefaults) {
   EXPECT_TRUE(settings_.acceptJdk && settings_.acceptJre && settings_.favorKind);
   EXPECT_TRUE(settings_.acceptSun && settings_.favorSun);
   EXPECT_FALSE(settings_.acceptIbm || settings_.acceptJRockit || settings_.isService || settings_.isSingleInstance);
-  EXPECT_FALSE(settings_.overrideWorkingDir || settings_.pairReturnCode);
+  EXPECT_FALSE(settings_.overrideWorkingDir || settings_.pairReturnCode || settings_.embeddedJar);
+  EXPECT_TRUE(settings_.classPath.empty() && settings_.vmParameters.empty() && settings_.extraArguments.empty());
 }
 
 TEST_F(SettingsLoading, VersionWordAnyIsExact) {
