@@ -4,6 +4,7 @@
 #include "service/service.h"
 #include "settings/settings_loading.h"
 #include "support/messages.h"
+#include "support/trace.h"
 #include "vmhost/java_main_thread.h"
 
 namespace {
@@ -30,8 +31,10 @@ int StartPairedLauncher(const LauncherSettings& settings) {
 int HostVm(Launcher& launcher, const TokenList& startArguments) {
   const VmPlan plan =
       PlanVm(launcher.settings, launcher.runtime.vmLibraryPath, launcher.invocation, startArguments, ThisMachine());
+  TraceVmPlan(plan);
   PrepareVmEnvironment(plan);
   std::optional<VmFunctions> functions = LoadVmLibrary(launcher.runtime.vmLibraryPath);
+  TracePhase(u"library load");
   if (!functions) return -1;
   if (!plan.hasClassPath) {
     ReportError(message::kNoClassPath);
@@ -53,6 +56,7 @@ int Run(Launcher& launcher, const TokenList& startArguments) {
 }  // namespace
 
 int Launch() {
+  StartTrace();
   Launcher launcher;  // its destruction is the teardown (launcher.h)
   ServiceController service;
   UseSystemDefaultLocale();
@@ -60,8 +64,10 @@ int Launch() {
   std::optional<Invocation> invocation = ReadInvocation();
   if (!invocation) return -1;
   launcher.invocation = std::move(*invocation);
+  Trace([&] { return u"executable " + launcher.invocation.executablePath; });
 
   std::optional<LauncherSettings> settings = LoadSettings(launcher.invocation.executablePath);
+  TracePhase(u"settings");
   if (!settings) return -1;
   launcher.settings = std::move(*settings);
   launcher.application.mainClass = launcher.settings.mainClass;
@@ -73,6 +79,7 @@ int Launch() {
 
   if (launcher.settings.overrideWorkingDir) ApplyWorkingDirectory(launcher.invocation.executablePath);
   std::optional<ChosenRuntime> runtime = ResolveRuntime(launcher.settings, launcher.invocation.executablePath);
+  TracePhase(u"search");
   if (!runtime) return -1;
   launcher.runtime = std::move(*runtime);
 

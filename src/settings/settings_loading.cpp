@@ -7,6 +7,7 @@
 #include "settings/user_settings.h"
 #include "support/files.h"
 #include "support/messages.h"
+#include "support/trace.h"
 
 namespace {
 
@@ -21,7 +22,9 @@ constexpr const char16_t* kClassPath = kClassPathSection;
 void ApplyUserJrePath(std::u16string_view executablePath, LauncherSettings& settings) {
   if (settings.isService) return;  // a service has no user of its own
   const std::u16string userFile = UserSettingsFilePath(settings, executablePath, false);
-  if (PathExists(userFile)) settings.jrePath = SettingsReader(userFile).readPlain(kRuntimeSection, u"JRE Path");
+  if (!PathExists(userFile)) return;
+  Trace([&] { return u"per-user settings file " + userFile; });
+  settings.jrePath = SettingsReader(userFile).readPlain(kRuntimeSection, u"JRE Path");
 }
 
 }  // namespace
@@ -58,6 +61,7 @@ const std::size_t kSettingKeyCount = std::size(kSettingKeys);
 std::optional<LauncherSettings> LoadSettings(std::u16string_view executablePath) {
   std::optional<std::u16string> path = SettingsFilePath(executablePath);
   if (!path) return std::nullopt;
+  Trace([&] { return u"settings file " + *path; });
   const SettingsReader reader(*path);
   LauncherSettings settings;
   for (const SettingKey& row : kSettingKeys) {

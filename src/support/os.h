@@ -87,6 +87,7 @@ std::string ToVmText(std::u16string_view text);
 // compiled-in table elsewhere; empty for an id without an entry.
 std::u16string LoadMessage(MessageId id);
 
-// Writes a line to standard output as one narrow write, in text mode where the
-// platform has one, and flushes it.
+// Writes a line to standard output, or standard error, as one narrow write,
+// in text mode where the platform has one, and flushes it.
 void WriteStandardOutput(std::u16string_view line);
+void WriteStandardError(std::u16string_view line);

@@ -200,8 +200,16 @@ std::u16string LoadMessage(MessageId id) {
   return text ? std::u16string(text) : std::u16string();
 }
 
-void WriteStandardOutput(std::u16string_view line) {
-  std::string narrow = ToUtf8(line);
-  std::fwrite(narrow.data(), 1, narrow.size(), stdout);
-  std::fflush(stdout);
+namespace {
+
+void WriteLine(std::FILE* stream, std::u16string_view line) {
+  const std::string narrow = ToUtf8(line);
+  std::fwrite(narrow.data(), 1, narrow.size(), stream);
+  std::fflush(stream);
 }
+
+}  // namespace
+
+void WriteStandardOutput(std::u16string_view line) { WriteLine(stdout, line); }
+
+void WriteStandardError(std::u16string_view line) { WriteLine(stderr, line); }

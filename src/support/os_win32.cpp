@@ -146,11 +146,19 @@ std::u16string LoadMessage(MessageId id) {
   return length > 0 ? FromWide(text, length) : std::u16string();
 }
 
-void WriteStandardOutput(std::u16string_view line) {
+namespace {
+
+void WriteLine(std::FILE* stream, std::u16string_view line) {
   // A console shows its own code page; files and pipes get the ANSI one.
-  UINT codePage = _isatty(_fileno(stdout)) ? GetConsoleOutputCP() : CP_ACP;
+  UINT codePage = _isatty(_fileno(stream)) ? GetConsoleOutputCP() : CP_ACP;
   std::string narrow = ToCodePage(line, codePage ? codePage : CP_ACP);
-  // stdout is in text mode, so each line feed reaches the output as CR LF.
-  std::fwrite(narrow.data(), 1, narrow.size(), stdout);
-  std::fflush(stdout);
+  // The stream is in text mode, so each line feed reaches the output as CR LF.
+  std::fwrite(narrow.data(), 1, narrow.size(), stream);
+  std::fflush(stream);
 }
+
+}  // namespace
+
+void WriteStandardOutput(std::u16string_view line) { WriteLine(stdout, line); }
+
+void WriteStandardError(std::u16string_view line) { WriteLine(stderr, line); }

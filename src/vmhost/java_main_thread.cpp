@@ -2,6 +2,7 @@
 
 #include "support/messages.h"
 #include "support/os.h"
+#include "support/trace.h"
 #include "vmhost/java_strings.h"
 #include "vmhost/output_redirection.h"
 
@@ -64,7 +65,8 @@ bool InvokeMainClass(JNIEnv* env, const MainThreadCall& call) {
     DescribePendingException(env);
     return false;
   }
-  call.ready.signal(call.vm.get());                              // secondaryMain and stop may come from now on
+  call.ready.signal(call.vm.get());  // secondaryMain and stop may come from now on
+  TracePhase(u"until main is entered");
   env->CallStaticVoidMethod(type.get(), main, arguments.get());  // System.exit ends the process in here
   DescribePendingException(env);
   return true;
@@ -82,6 +84,7 @@ bool LeaveVm(const MainThreadCall& call) {
 int JavaMainThread(void* context) {
   const MainThreadCall& call = *static_cast<const MainThreadCall*>(context);
   JNIEnv* env = call.vm.create(call.functions, call.plan.options);
+  TracePhase(u"VM creation");
   if (!env) return 1;
   RedirectConfiguredStreams(env, call.plan);
   const bool invoked = InvokeMainClass(env, call);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "support/files.h"
+#include "support/trace.h"
 #include "vmhost/vm_environment.h"
 #include "vmhost/vm_parameters.h"
 
@@ -109,4 +110,13 @@ VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryP
 
 void PrepareVmEnvironment(const VmPlan& plan) {
   for (const EnvironmentVariable& variable : plan.environment) SetEnvironmentValue(variable.name, variable.value);
+}
+
+void TraceVmPlan(const VmPlan& plan) {
+  if (!TraceIsOn()) return;
+  for (const EnvironmentVariable& variable : plan.environment)
+    WriteTraceLine(u"environment " + variable.name + u"=" + variable.value);
+  for (const std::u16string& option : plan.options) WriteTraceLine(u"VM option " + option);
+  WriteTraceLine(u"main class " + plan.mainClass);
+  for (const std::u16string& argument : plan.arguments) WriteTraceLine(u"argument " + argument);
 }

@@ -58,3 +58,6 @@ VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryP
 // Sets the plan's variables for this process and the processes it starts;
 // the VM library then finds what it depends on through the new search path.
 void PrepareVmEnvironment(const VmPlan& plan);
+
+// The plan's options, main class and arguments, one a line, in the trace.
+void TraceVmPlan(const VmPlan& plan);
