@@ -5,16 +5,23 @@
 #include "runtime/library_machine.h"
 #include "runtime/vm_library_search.h"
 #include "settings/remembered_runtime.h"
+#include "support/trace.h"
 
 namespace {
+
+void TraceLibrary(const std::u16string& vmLibrary) {
+  Trace([&] { return u"VM library " + (vmLibrary.empty() ? u"none" : vmLibrary); });
+}
 
 // The runtime remembered in "JRE Path": it is taken as it is, whatever its version.
 std::optional<ChosenRuntime> UseRememberedRuntime(const LauncherSettings& settings) {
   std::u16string folder = settings.jrePath;
+  Trace([&] { return u"source JRE Path" + (folder.empty() ? u": not set" : u" " + folder); });
   if (folder.empty()) return std::nullopt;
   if (folder.back() != kPathSeparator) folder += kPathSeparator;
   ChosenRuntime runtime;
   runtime.vmLibraryPath = FindVmLibrary(folder, settings.serverVmMode).path;
+  TraceLibrary(runtime.vmLibraryPath);
   if (runtime.vmLibraryPath.empty()) return std::nullopt;
   runtime.runPairedLauncher = CheckPairedLauncher(settings.pairProduct, runtime.vmLibraryPath);
   return runtime;
@@ -24,9 +31,11 @@ std::optional<ChosenRuntime> UseRememberedRuntime(const LauncherSettings& settin
 // needs the paired launcher.
 std::optional<ChosenRuntime> UseBundledRuntime(const LauncherSettings& settings, const std::u16string& executablePath) {
   std::u16string folder = FindBundledRuntime(executablePath);
+  Trace([&] { return u"source beside the executable" + (folder.empty() ? u": none" : u" " + folder); });
   if (folder.empty()) return std::nullopt;
   ChosenRuntime runtime;
   runtime.vmLibraryPath = FindVmLibrary(folder, settings.serverVmMode).path;
+  TraceLibrary(runtime.vmLibraryPath);
   if (runtime.vmLibraryPath.empty()) return std::nullopt;
   return runtime;
 }
@@ -35,9 +44,9 @@ std::optional<ChosenRuntime> UseBundledRuntime(const LauncherSettings& settings,
 // for a paired launcher, which is then the one to host what it finds.
 std::optional<ChosenRuntime> UseInstalledRuntime(const LauncherSettings& settings) {
   ChosenRuntime runtime;
-  std::optional<RuntimeCandidate> found = SearchRegistry(settings, RuntimeView::Default);
+  std::optional<RuntimeCandidate> found = SearchInstalledRuntimes(settings, RuntimeView::Default);
   if (!found && !settings.pairProduct.empty()) {
-    found = SearchRegistry(settings, RuntimeView::Other);
+    found = SearchInstalledRuntimes(settings, RuntimeView::Other);
     runtime.runPairedLauncher = found.has_value();
   }
   if (!found) return std::nullopt;
@@ -49,6 +58,7 @@ std::optional<ChosenRuntime> UseInstalledRuntime(const LauncherSettings& setting
 
 // The user's choice is remembered for the next start.
 std::optional<ChosenRuntime> AskUser(const LauncherSettings& settings, const std::u16string& executablePath) {
+  Trace([] { return std::u16string(u"source the user"); });
   std::u16string folder;
   ChosenRuntime runtime;
   if (!AskUserForRuntime(settings, folder, runtime.vmLibraryPath)) return std::nullopt;

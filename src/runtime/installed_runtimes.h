@@ -1,5 +1,7 @@
 // The runtimes installed on the machine, as the platform lists them: on
-// Windows the registry keys of the runtime sources.
+// Windows the registry keys of the runtime sources, then JAVA_HOME and the
+// first java.exe on Path; elsewhere JAVA_HOME, the usual runtime folders and
+// the first java on PATH.
 #pragma once
 
 #include <optional>
@@ -12,10 +14,10 @@
 // a 32-bit launcher, the 32-bit view for a 64-bit one).
 enum class RuntimeView { Default, Other };
 
-// Searches the sources the settings ask for in one view, ranks what they hold
-// and selects one; nothing when no runtime fits.
-std::optional<RuntimeCandidate> SearchRegistry(const LauncherSettings& settings, RuntimeView view);
+// Searches the installed runtimes the settings ask for, as seen in one view,
+// ranks them and selects one; nothing when no runtime fits.
+std::optional<RuntimeCandidate> SearchInstalledRuntimes(const LauncherSettings& settings, RuntimeView view);
 
-// Platform part: the runtimes of one source in one view, in the platform's
-// enumeration order. A source that cannot be read lists nothing.
-std::vector<RegisteredRuntime> RegisteredRuntimes(const RuntimeSource& source, RuntimeView view);
+// Platform part: every runtime found in one view, in the order of the places
+// it looks at and within a place in the platform's enumeration order.
+std::vector<FoundRuntime> FindInstalledRuntimes(RuntimeView view);

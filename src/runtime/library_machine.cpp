@@ -19,6 +19,8 @@ bool StartsWith(const unsigned char* image, std::size_t size, std::size_t offset
   return true;
 }
 
+constexpr std::uint16_t kPeI386 = 0x014C;
+constexpr std::uint16_t kPeAmd64 = 0x8664;
 constexpr std::size_t kPeHeaderOffsetField = 0x3C;  // where the MZ header points to the NT headers
 constexpr std::size_t kElfMachineField = 18;
 constexpr std::size_t kElfDataField = 5;  // 1: little-endian
@@ -43,9 +45,24 @@ std::optional<std::uint16_t> ImageMachineType(const unsigned char* image, std::s
   return std::nullopt;
 }
 
+std::optional<std::uint16_t> LibraryMachineType(const std::u16string& path) {
+  const MappedFile library(path);
+  return ImageMachineType(library.view(), library.size());
+}
+
+std::optional<std::uint16_t> OtherMachineType() {
+  switch (OwnMachineType()) {
+    case kPeI386:
+      return kPeAmd64;
+    case kPeAmd64:
+      return kPeI386;
+    default:
+      return std::nullopt;
+  }
+}
+
 bool CheckPairedLauncher(const std::u16string& pairProduct, const std::u16string& vmLibraryPath) {
   if (pairProduct.empty()) return false;
-  MappedFile library(vmLibraryPath);
-  std::optional<std::uint16_t> machine = ImageMachineType(library.view(), library.size());
+  std::optional<std::uint16_t> machine = LibraryMachineType(vmLibraryPath);
   return machine && *machine != OwnMachineType();
 }

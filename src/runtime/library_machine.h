@@ -12,6 +12,14 @@
 // hostile file is rejected rather than read past its end.
 std::optional<std::uint16_t> ImageMachineType(const unsigned char* image, std::size_t size);
 
+// The machine type of the image file at path; nothing when it cannot be read
+// or is no image.
+std::optional<std::uint16_t> LibraryMachineType(const std::u16string& path);
+
+// The machine type of the other build of a platform with two (Windows: i386
+// for x86_64, x86_64 for i386); nothing where there is none.
+std::optional<std::uint16_t> OtherMachineType();
+
 // Whether the paired launcher is to host the VM library: a paired launcher is
 // configured and the library is an image for another machine than this
 // build's. A file that cannot be read or is no image gives false; loading it

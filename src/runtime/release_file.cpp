@@ -12,7 +12,8 @@ std::u16string Unquoted(std::u16string_view value) {
 }  // namespace
 
 bool ReleaseFacts::isIbm() const {
-  return implementor.find(u"IBM") != std::u16string::npos || implementor.find(u"OpenJ9") != std::u16string::npos;
+  return implementor.find(u"IBM") != std::u16string::npos || implementor.find(u"OpenJ9") != std::u16string::npos ||
+         EqualsIgnoringCase(jvmVariant, u"OpenJ9");
 }
 
 ReleaseFacts ReadReleaseFacts(std::u16string_view text) {
@@ -25,6 +26,7 @@ ReleaseFacts ReadReleaseFacts(std::u16string_view text) {
     std::u16string value = Unquoted(std::u16string_view(trimmed).substr(equals + 1));
     if (key == u"JAVA_VERSION" && facts.javaVersion.empty()) facts.javaVersion = value;
     if (key == u"IMPLEMENTOR" && facts.implementor.empty()) facts.implementor = value;
+    if (key == u"JVM_VARIANT" && facts.jvmVariant.empty()) facts.jvmVariant = value;
   }
   return facts;
 }

@@ -7,8 +7,10 @@
 struct ReleaseFacts {
   std::u16string javaVersion;  // JAVA_VERSION, empty when absent
   std::u16string implementor;  // IMPLEMENTOR
+  std::u16string jvmVariant;   // JVM_VARIANT: "Hotspot", "Openj9", ...
 
-  // IBM's runtimes name IBM or their OpenJ9 VM as implementor.
+  // An OpenJ9 or IBM J9 VM: IBM's runtimes name IBM or OpenJ9 as implementor,
+  // other builds of OpenJ9 name it as their VM's variant.
   bool isIbm() const;
 };
 

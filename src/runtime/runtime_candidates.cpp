@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-const RuntimeSource kRuntimeSources[5] = {
-    {u"Software\\JavaSoft\\Java Development Kit\\", RuntimeKind::Jdk, RuntimeVendor::Sun},
-    {u"Software\\JavaSoft\\Java Runtime Environment\\", RuntimeKind::Jre, RuntimeVendor::Sun},
-    {u"Software\\JRockit\\Java Runtime Environment\\", RuntimeKind::Jre, RuntimeVendor::JRockit},
-    {u"Software\\JRockit\\Java Development Kit\\", RuntimeKind::Jdk, RuntimeVendor::JRockit},
-    {u"Software\\IBM\\Java2 Runtime Environment\\", RuntimeKind::Jre, RuntimeVendor::Ibm},
-};
+#include "runtime/library_machine.h"
+#include "support/files.h"
+#include "support/text.h"
+#include "support/trace.h"
 
 namespace {
 
@@ -35,11 +32,41 @@ VendorFlags FlagsOf(RuntimeVendor vendor) {
   return {&LauncherSettings::acceptSun, &LauncherSettings::favorSun};
 }
 
-// The public JRE's key is checked client first even when a server VM is
-// favoured, so its runtimes never count as server VMs in the ranking.
-ServerVmMode CandidateCheckMode(const RuntimeSource& source, ServerVmMode mode) {
-  bool isPublicJre = source.kind == RuntimeKind::Jre && source.vendor == RuntimeVendor::Sun;
-  return isPublicJre && mode == ServerVmMode::FavorServer ? ServerVmMode::Any : mode;
+const char16_t* KindText(RuntimeKind kind) { return kind == RuntimeKind::Jdk ? u"JDK" : u"JRE"; }
+
+const char16_t* VendorText(RuntimeVendor vendor) {
+  switch (vendor) {
+    case RuntimeVendor::JRockit:
+      return u"JRockit";
+    case RuntimeVendor::Ibm:
+      return u"IBM";
+    case RuntimeVendor::Sun:
+      break;
+  }
+  return u"Sun";
+}
+
+// The maker of the runtime's VM, as its release file tells it: OpenJ9 and
+// IBM J9 count as IBM, every HotSpot build as Sun. Without one, the place
+// that named the runtime decides.
+RuntimeVendor VendorOf(const FoundRuntime& found, const ReleaseFacts& facts) {
+  if (facts.isIbm()) return RuntimeVendor::Ibm;
+  if (!facts.implementor.empty() || !facts.jvmVariant.empty()) return RuntimeVendor::Sun;
+  return found.vendor;
+}
+
+// A JDK of Java 8 or older keeps its runtime in "jre"; a newer one is its own.
+std::u16string RuntimeFolderOf(const FoundRuntime& found, const LauncherSettings& settings, const PathProbe& exists,
+                               PathStyle style) {
+  std::u16string home = found.javaHome;
+  if (home.back() != Separator(style)) home += Separator(style);
+  if (found.kind != RuntimeKind::Jdk) return home;
+  const std::u16string jre = home + u"jre" + Separator(style);
+  return FindVmLibrary(jre, settings.serverVmMode, exists, style).path.empty() ? home : jre;
+}
+
+bool SameFolder(const std::u16string& a, const std::u16string& b, PathStyle style) {
+  return style == PathStyle::Windows ? EqualsIgnoringCase(a, b) : a == b;
 }
 
 // Whether right must come before left: a higher version, unless a server VM
@@ -53,39 +80,86 @@ bool RanksBefore(const RuntimeCandidate& right, const RuntimeCandidate& left, co
   return swap;
 }
 
+// One found runtime checked: the candidate it makes, or why it makes none.
+struct Verdict {
+  RuntimeCandidate candidate;
+  const char16_t* skipped = nullptr;
+};
+
+Verdict Check(const FoundRuntime& found, const LauncherSettings& settings, const RuntimeProbe& probe,
+              std::uint16_t machine, const std::vector<RuntimeCandidate>& taken, PathStyle style) {
+  Verdict verdict;
+  RuntimeCandidate& candidate = verdict.candidate;
+  if (found.javaHome.empty()) {
+    verdict.skipped = u"it names no folder";
+    return verdict;
+  }
+  const ReleaseFacts facts = probe.releaseFacts(found.javaHome);
+  candidate.version.parse(facts.javaVersion.empty() ? found.versionName : facts.javaVersion, 0);
+  candidate.kind = found.kind;
+  candidate.vendor = VendorOf(found, facts);
+  candidate.home = RuntimeFolderOf(found, settings, probe.exists, style);
+  // The public JRE key is checked client first even where a server VM is favoured.
+  const bool clientFirst = found.checkedClientFirst && settings.serverVmMode == ServerVmMode::FavorServer;
+  const VmLibrary library =
+      FindVmLibrary(candidate.home, clientFirst ? ServerVmMode::Any : settings.serverVmMode, probe.exists, style);
+  candidate.vmLibrary = library.path;
+  candidate.isServerVm = library.isServerVm;
+  candidate.favored = IsFavored(candidate.kind, candidate.vendor, settings);
+  if (!IsSearched(candidate.kind, candidate.vendor, settings)) {
+    verdict.skipped = u"its kind or vendor is not asked for";
+  } else if (JavaVersion::compare(candidate.version, settings.maximumVersion) > 0 ||
+             JavaVersion::compare(candidate.version, settings.minimumVersion) < 0) {
+    verdict.skipped = u"its version is out of range";
+  } else if (library.path.empty()) {
+    verdict.skipped = u"it holds no VM library of the type asked for";
+  } else if (std::optional<std::uint16_t> type = probe.machineType(library.path); type && *type != machine) {
+    verdict.skipped = u"its VM library is for another machine";
+  } else if (std::any_of(taken.begin(), taken.end(), [&](const RuntimeCandidate& other) {
+               return SameFolder(other.home, candidate.home, style);
+             })) {
+    verdict.skipped = u"it was found before";
+  }
+  return verdict;
+}
+
 }  // namespace
 
-bool IsSourceSearched(const RuntimeSource& source, const LauncherSettings& settings) {
-  return (settings.favorKind || AcceptsKind(source.kind, settings)) &&
-         (settings.*FlagsOf(source.vendor).accept || settings.*FlagsOf(source.vendor).favor);
+RuntimeProbe FileSystemProbe() {
+  return {PathExists,
+          [](const std::u16string& home) {
+            std::u16string file = home;
+            if (file.back() != kPathSeparator) file += kPathSeparator;
+            return ReadReleaseFacts(FromUtf8(ReadFileBytes(file + u"release")));
+          },
+          LibraryMachineType};
 }
 
-bool IsSourceFavored(const RuntimeSource& source, const LauncherSettings& settings) {
-  return AcceptsKind(source.kind, settings) && settings.*FlagsOf(source.vendor).favor;
+bool IsSearched(RuntimeKind kind, RuntimeVendor vendor, const LauncherSettings& settings) {
+  return (settings.favorKind || AcceptsKind(kind, settings)) &&
+         (settings.*FlagsOf(vendor).accept || settings.*FlagsOf(vendor).favor);
 }
 
-void CollectCandidates(const RuntimeSource& source, const std::vector<RegisteredRuntime>& entries,
-                       const LauncherSettings& settings, const PathProbe& exists,
-                       std::vector<RuntimeCandidate>& candidates, PathStyle style) {
-  const char16_t separator = Separator(style);
-  for (const RegisteredRuntime& entry : entries) {
-    RuntimeCandidate candidate;
-    candidate.version.parse(entry.versionName, 0);
-    if (JavaVersion::compare(candidate.version, settings.maximumVersion) > 0 ||
-        JavaVersion::compare(candidate.version, settings.minimumVersion) < 0 || entry.javaHome.empty())
-      continue;
-    candidate.home = entry.javaHome;
-    if (candidate.home.back() != separator) candidate.home += separator;
-    // A registered JDK keeps its runtime in "jre"; on Linux only old JDKs
-    // have one, newer ones are their own runtime.
-    bool hasJreFolder = style == PathStyle::Windows || exists(candidate.home + u"jre");
-    if (source.kind == RuntimeKind::Jdk && hasJreFolder) candidate.home += std::u16string(u"jre") + separator;
-    VmLibrary library = FindVmLibrary(candidate.home, CandidateCheckMode(source, settings.serverVmMode), exists, style);
-    if (library.path.empty()) continue;
-    candidate.isServerVm = library.isServerVm;
-    candidate.favored = IsSourceFavored(source, settings);
-    candidates.push_back(std::move(candidate));
+bool IsFavored(RuntimeKind kind, RuntimeVendor vendor, const LauncherSettings& settings) {
+  return AcceptsKind(kind, settings) && settings.*FlagsOf(vendor).favor;
+}
+
+std::vector<RuntimeCandidate> CollectCandidates(const std::vector<FoundRuntime>& found,
+                                                const LauncherSettings& settings, const RuntimeProbe& probe,
+                                                std::uint16_t machine, PathStyle style) {
+  std::vector<RuntimeCandidate> candidates;
+  for (const FoundRuntime& runtime : found) {
+    Verdict verdict = Check(runtime, settings, probe, machine, candidates, style);
+    Trace([&] {
+      const RuntimeCandidate& c = verdict.candidate;
+      return u"candidate " + runtime.place + u": " + c.version.toText() + u" " + KindText(c.kind) + u" " +
+             VendorText(c.vendor) + u", home " + runtime.javaHome + u", VM library " +
+             (c.vmLibrary.empty() ? u"none" : c.vmLibrary) + u": " +
+             (verdict.skipped ? u"skipped, " + std::u16string(verdict.skipped) : u"taken");
+    });
+    if (!verdict.skipped) candidates.push_back(std::move(verdict.candidate));
   }
+  return candidates;
 }
 
 void RankCandidates(std::vector<RuntimeCandidate>& candidates, const LauncherSettings& settings) {

@@ -1,13 +1,17 @@
-// Choosing among installed runtimes: which sources are searched, which entries
-// become candidates, how candidates rank and which one is chosen. Pure: the
-// entries come in as plain data, and the only outside question, whether a
-// file exists, goes through the probe.
+// Choosing among installed runtimes: which of the runtimes found become
+// candidates, how candidates rank and which one is chosen. Pure: the runtimes
+// come in as plain data, and what the choice asks of the files (whether one
+// exists, what a runtime's release file says, an image's machine type) goes
+// through the probe.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "runtime/release_file.h"
 #include "runtime/vm_library_search.h"
 #include "settings/launcher_settings.h"
 #include "support/java_version.h"
@@ -15,37 +19,54 @@
 enum class RuntimeKind { Jdk, Jre };
 enum class RuntimeVendor { Sun, JRockit, Ibm };
 
-// One place where runtimes of one kind and vendor are registered.
-struct RuntimeSource {
-  const char16_t* key;  // below HKEY_LOCAL_MACHINE, ending in a backslash
-  RuntimeKind kind;
-  RuntimeVendor vendor;
-};
-
-// The sources in the order they are searched.
-extern const RuntimeSource kRuntimeSources[5];
-
-bool IsSourceSearched(const RuntimeSource& source, const LauncherSettings& settings);
-bool IsSourceFavored(const RuntimeSource& source, const LauncherSettings& settings);
-
-// One runtime as its source lists it.
-struct RegisteredRuntime {
-  std::u16string versionName;  // e.g. the registry key's name, "1.6.0_20"
+// One runtime as a place on the machine names it: a registry key, a
+// variable, a folder.
+struct FoundRuntime {
+  std::u16string place;        // where it was found, for the trace
+  std::u16string versionName;  // the key's or folder's name, "1.6.0_20", "zulu-17"
   std::u16string javaHome;     // empty when the entry names no folder
+  RuntimeKind kind = RuntimeKind::Jre;
+  RuntimeVendor vendor = RuntimeVendor::Sun;  // unless its release file names its VM's maker
+  // The old public JRE key's rule: even where a server VM is favoured its
+  // runtimes are checked client first, so they never rank as server VMs.
+  bool checkedClientFirst = false;
 };
 
 struct RuntimeCandidate {
   JavaVersion version;
   std::u16string home;  // ends in the path separator
+  std::u16string vmLibrary;
+  RuntimeKind kind = RuntimeKind::Jre;
+  RuntimeVendor vendor = RuntimeVendor::Sun;
   bool isServerVm = false;
   bool favored = false;
 };
 
-// Appends the entries of one source that fit the settings' version range and
-// hold a VM library for the settings' VM type, in the order given.
-void CollectCandidates(const RuntimeSource& source, const std::vector<RegisteredRuntime>& entries,
-                       const LauncherSettings& settings, const PathProbe& exists,
-                       std::vector<RuntimeCandidate>& candidates, PathStyle style = kNativePathStyle);
+// What the choice asks of the file system.
+struct RuntimeProbe {
+  PathProbe exists;
+  std::function<ReleaseFacts(const std::u16string& home)> releaseFacts;  // empty facts for no release file
+  std::function<std::optional<std::uint16_t>(const std::u16string& image)> machineType;  // nothing when unknown
+};
+
+// The probe on the real file system.
+RuntimeProbe FileSystemProbe();
+
+// Whether the settings search runtimes of this kind and vendor ("JVM Source",
+// "VM Provider"), and whether they favour them.
+bool IsSearched(RuntimeKind kind, RuntimeVendor vendor, const LauncherSettings& settings);
+bool IsFavored(RuntimeKind kind, RuntimeVendor vendor, const LauncherSettings& settings);
+
+// The runtimes found that become candidates, in the order given: of a kind
+// and vendor the settings search, within the version range, holding a VM
+// library for the settings' VM type that an image of another machine than
+// the given one is not, and not reached before by another way. A runtime's
+// release file, where it has one, gives its version and its VM's maker. A
+// JDK's runtime is its "jre" folder when that holds a VM library, else the
+// JDK's own folder. Each runtime's fate goes to the trace.
+std::vector<RuntimeCandidate> CollectCandidates(const std::vector<FoundRuntime>& found,
+                                                const LauncherSettings& settings, const RuntimeProbe& probe,
+                                                std::uint16_t machine, PathStyle style = kNativePathStyle);
 
 // Higher versions first; with FavorServer server VMs before the others; with
 // favorKind favoured candidates before the others. Stable: candidates equal in

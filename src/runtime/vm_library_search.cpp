@@ -76,8 +76,11 @@ std::u16string BundledRuntimeFolder(std::u16string_view executablePath, const Pa
   size_t last = executablePath.rfind(separator);
   std::u16string folder(executablePath.substr(0, last == std::u16string_view::npos ? 0 : last + 1));
   if (HoldsRuntime(folder, exists, style)) return folder;
-  std::u16string jre = folder + u"jre" + separator;
-  if (HoldsRuntime(jre, exists, style)) return jre;
+  // jre: the layout of Java 8 and older; runtime: of jlink and jpackage images.
+  for (const char16_t* name : {u"jre", u"runtime"}) {
+    std::u16string below = folder + name + separator;
+    if (HoldsRuntime(below, exists, style)) return below;
+  }
   return std::u16string();
 }
 

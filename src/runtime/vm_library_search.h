@@ -25,8 +25,8 @@ VmLibrary FindVmLibrary(const std::u16string& home, ServerVmMode mode, const Pat
                         PathStyle style = kNativePathStyle);
 
 // The runtime shipped with the product: the executable's own folder, or its
-// "jre" subfolder, when it holds the runtime's marker file. Ends in the path
-// separator; empty when there is none.
+// "jre" or "runtime" subfolder, the first that holds the runtime's marker
+// file. Ends in the path separator; empty when there is none.
 std::u16string FindBundledRuntime(std::u16string_view executablePath);
 std::u16string BundledRuntimeFolder(std::u16string_view executablePath, const PathProbe& exists,
                                     PathStyle style = kNativePathStyle);

@@ -38,6 +38,12 @@ std::u16string RuntimeBinFolder(std::u16string_view vmLibraryPath, PathStyle sty
   return std::u16string(CutLastComponent(CutLastComponent(vmLibraryPath, style), style));
 }
 
+TokenList RuntimeCLibraries(std::u16string_view vmLibraryPath, PathStyle style) {
+  if (style != PathStyle::Windows) return {};
+  const std::u16string bin = RuntimeBinFolder(vmLibraryPath, style) + Separator(style);
+  return {bin + u"vcruntime140.dll", bin + u"vcruntime140_1.dll", bin + u"msvcp140.dll"};
+}
+
 std::u16string ComposeLibraryPath(std::u16string_view libraryPath, std::u16string_view executablePath,
                                   std::u16string_view vmLibraryPath, PathStyle style) {
   const char16_t separator = ListSeparator(style);

@@ -26,6 +26,11 @@ std::u16string RuntimeHomeOf(std::u16string_view vmLibraryPath, PathStyle style 
 std::u16string RuntimeHome(std::u16string_view vmLibraryPath, PathStyle style = kNativePathStyle);
 std::u16string RuntimeBinFolder(std::u16string_view vmLibraryPath, PathStyle style = kNativePathStyle);
 
+// The runtime's own C runtime libraries, which a Windows VM library needs:
+// in its bin folder, by full path, so that the VM binds to them and not to
+// older copies elsewhere on Path. None elsewhere.
+TokenList RuntimeCLibraries(std::u16string_view vmLibraryPath, PathStyle style = kNativePathStyle);
+
 // "Library Path" followed by the executable's folder, the current folder, the
 // inherited search path and the runtime's lib folder.
 std::u16string ComposeLibraryPath(std::u16string_view libraryPath, std::u16string_view executablePath,

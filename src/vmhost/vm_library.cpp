@@ -2,12 +2,20 @@
 
 #include <cstring>
 
+#include "support/files.h"
 #include "support/messages.h"
 #include "support/os.h"
+#include "support/trace.h"
 #include "vmhost/jdk1_1_init_args.h"
+#include "vmhost/vm_environment.h"
 
 std::optional<VmFunctions> LoadVmLibrary(const std::u16string& path) {
   int error = 0;
+  for (const std::u16string& runtimeLibrary : RuntimeCLibraries(path)) {
+    if (!PathExists(runtimeLibrary)) continue;
+    const bool loaded = LoadDynamicLibrary(runtimeLibrary, error) != nullptr;
+    Trace([&] { return u"runtime library " + runtimeLibrary + (loaded ? u" loaded" : u" not loaded"); });
+  }
   void* library = LoadDynamicLibrary(path, error);
   if (!library) {
     ReportError(message::kVmLibraryNotLoaded, {path, error});

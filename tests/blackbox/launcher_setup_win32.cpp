@@ -7,40 +7,52 @@
 
 namespace {
 
-// The vendors' keys below HKEY_LOCAL_MACHINE\Software.
-const char* const kVendors[] = {"JavaSoft", "JRockit", "IBM"};
+// The keys below Software that runtimes' installers make.
+const char* const kVendors[] = {"JavaSoft",           "JRockit",        "IBM",    "Eclipse Adoptium", "AdoptOpenJDK",
+                                "Eclipse Foundation", "Microsoft\\JDK", "Semeru", "Azul Systems",     "BellSoft",
+                                "SapMachine"};
 
 REGSAM ViewFlag(View view) { return view == View::Own ? KEY_WOW64_64KEY : KEY_WOW64_32KEY; }
 
+HKEY KeyOf(Root root) { return root == Root::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
 std::u16string Text(const std::string& utf8) { return FromUtf8(utf8); }
 
-bool KeyExists(const std::string& key, View view) {
+bool KeyExists(Root root, const std::string& key, View view) {
   HKEY opened;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(Text(key)), 0, KEY_READ | ViewFlag(view), &opened) != ERROR_SUCCESS)
-    return false;
+  if (RegOpenKeyExW(KeyOf(root), Wide(Text(key)), 0, KEY_READ | ViewFlag(view), &opened) != ERROR_SUCCESS) return false;
   RegCloseKey(opened);
   return true;
 }
 
-void DeleteVendorKey(const std::string& vendor, View view) {
+void DeleteVendorKey(Root root, const std::string& vendor, View view) {
   HKEY software;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software", 0, KEY_ALL_ACCESS | ViewFlag(view), &software) != ERROR_SUCCESS)
-    return;
+  if (RegOpenKeyExW(KeyOf(root), L"Software", 0, KEY_ALL_ACCESS | ViewFlag(view), &software) != ERROR_SUCCESS) return;
   RegDeleteTreeW(software, Wide(Text(vendor)));
   RegCloseKey(software);
+}
+
+// The vendor's key that holds key (below Software), which the test owns.
+std::string VendorOf(const std::string& key) {
+  for (const char* vendor : kVendors)
+    if (key.rfind(vendor + std::string("\\"), 0) == 0) return vendor;
+  ADD_FAILURE() << "no vendor's key holds " << key;
+  return key;
 }
 
 }  // namespace
 
 void LauncherSetup::SetUp() {
   for (const char* vendor : kVendors)
-    for (View view : {View::Own, View::Other})
-      if (KeyExists(std::string("Software\\") + vendor, view))
-        GTEST_SKIP() << "runtimes are registered on this machine (" << vendor << ")";
+    for (Root root : {Root::Machine, Root::User})
+      for (View view : {View::Own, View::Other})
+        if (KeyExists(root, std::string("Software\\") + vendor, view))
+          GTEST_SKIP() << "runtimes are registered on this machine (" << vendor << ")";
 }
 
-void LauncherSetup::TearDown() {
-  for (const auto& [vendor, view] : registered_) DeleteVendorKey(vendor, view);
+void LauncherSetup::removeRegistered() {
+  for (const Registered& key : registered_) DeleteVendorKey(key.root, key.key, key.view);
+  registered_.clear();
 }
 
 void LauncherSetup::settings(const std::string& lines) const {
@@ -67,19 +79,35 @@ std::string LauncherSetup::library(const std::string& relative, const char* vm) 
 
 void LauncherSetup::registerRuntime(const char* source, const std::string& version, const std::string& home,
                                     View view) {
-  for (const char* vendor : kVendors)
-    if (std::string(source).rfind(std::string("Software\\") + vendor + "\\", 0) == 0)
-      registered_.emplace_back(vendor, view);
-  HKEY key;
-  std::u16string subkey = Text(std::string(source) + "\\" + version);
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(subkey), 0, nullptr, 0, KEY_WRITE | ViewFlag(view), nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
-  std::u16string value = Text(home);
-  if (!home.empty())
-    RegSetValueExW(key, L"JavaHome", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(char16_t)));
-  RegCloseKey(key);
+  write(Root::Machine, view, std::string(source).substr(std::string("Software\\").size()) + "\\" + version, "JavaHome",
+        home);
+}
+
+void LauncherSetup::registerInstall(Root root, View view, const std::string& key, const char* valueName,
+                                    const std::string& home) {
+  write(root, view, key, valueName, home);
+}
+
+void LauncherSetup::write(Root root, View view, const std::string& key, const char* valueName,
+                          const std::string& value) {
+  registered_.push_back({root, VendorOf(key), view});
+  HKEY opened;
+  std::u16string subkey = Text("Software\\" + key);
+  ASSERT_EQ(
+      RegCreateKeyExW(KeyOf(root), Wide(subkey), 0, nullptr, 0, KEY_WRITE | ViewFlag(view), nullptr, &opened, nullptr),
+      ERROR_SUCCESS);
+  std::u16string text = Text(value);
+  if (!value.empty())
+    RegSetValueExW(opened, Wide(Text(valueName)), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
+  RegCloseKey(opened);
+}
+
+std::string LauncherSetup::modernRuntime(const std::string& relative, const std::string& release) const {
+  folder_.write(relative + "/release", release);
+  folder_.write(relative + "/bin/java.dll", "");
+  folder_.write(relative + "/bin/server/jvm.dll", "not a library\r\n");
+  return folder_.pathOf(relative);
 }
 
 void LauncherSetup::unregister(const char* source, const std::string& version, View view) {
@@ -90,6 +118,7 @@ RunResult LauncherSetup::launch(RunOptions options) const {
   // The user's settings folder is the test's own, so no per-user file of
   // another run can decide "JRE Path".
   options.environment.emplace("APPDATA", folder_.pathOf("appdata"));
+  options.environment.emplace("JAVA_HOME", "");  // no runtime the machine names outside the test's
   return RunProgram(launcher_, options);
 }
 

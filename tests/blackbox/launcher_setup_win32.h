@@ -14,8 +14,9 @@
 #include "harness.h"
 
 // Where a runtime is registered: the launcher's own (64-bit) registry view or
-// the other (32-bit) one.
+// the other (32-bit) one, for the machine or for the user.
 enum class View { Own, Other };
+enum class Root { Machine, User };
 
 // The registry keys of the runtime sources, as the launcher reads them.
 inline constexpr char kSunJdk[] = "Software\\JavaSoft\\Java Development Kit";
@@ -29,8 +30,9 @@ class LauncherSetup : public ::testing::Test {
   // Skips the test on a machine with runtimes registered of its own: the
   // tests need the vendors' keys to themselves.
   void SetUp() override;
+  void TearDown() override { removeRegistered(); }
   // Removes every key the test registered.
-  void TearDown() override;
+  void removeRegistered();
 
   // Writes the launcher's settings file: a main class, then the lines given.
   void settings(const std::string& lines) const;
@@ -43,6 +45,12 @@ class LauncherSetup : public ::testing::Test {
   // the string value JavaHome when home is not empty.
   void registerRuntime(const char* source, const std::string& version, const std::string& home, View view = View::Own);
   void unregister(const char* source, const std::string& version, View view = View::Own);
+  // Writes what an installer writes: the key (below Software) with the string
+  // value naming the runtime's folder.
+  void registerInstall(Root root, View view, const std::string& key, const char* valueName, const std::string& home);
+  // Makes a runtime folder as today's runtimes are laid out: a release file,
+  // bin\java.dll and bin\server\jvm.dll (no "jre" folder); returns its path.
+  std::string modernRuntime(const std::string& relative, const std::string& release) const;
 
   RunResult launch(RunOptions options = {}) const;
   // The VM library that a launch tried to load, from its error line; empty
@@ -57,5 +65,12 @@ class LauncherSetup : public ::testing::Test {
   std::string launcher_ = InstallLauncher(folder_);
 
  private:
-  std::vector<std::pair<std::string, View>> registered_;
+  void write(Root root, View view, const std::string& key, const char* valueName, const std::string& value);
+
+  struct Registered {
+    Root root;
+    std::string key;  // the key below Software that the test made, removed with all below it
+    View view;
+  };
+  std::vector<Registered> registered_;
 };

@@ -15,6 +15,13 @@ TEST(VmEnvironment, RuntimeFoldersFromTheVmLibrary) {
   EXPECT_EQ(RuntimeBinFolder(u"/opt/j8/jre/lib/amd64/server/libjvm.so", PathStyle::Posix), u"/opt/j8/jre/bin");
 }
 
+TEST(VmEnvironment, TheRuntimesOwnCRuntimeLibrariesAreInItsBinFolderOnWindowsOnly) {
+  EXPECT_EQ(RuntimeCLibraries(kWindowsVm, PathStyle::Windows),
+            (TokenList{u"C:\\Java\\jre\\bin\\vcruntime140.dll", u"C:\\Java\\jre\\bin\\vcruntime140_1.dll",
+                       u"C:\\Java\\jre\\bin\\msvcp140.dll"}));
+  EXPECT_TRUE(RuntimeCLibraries(u"/jdk/lib/server/libjvm.so", PathStyle::Posix).empty());
+}
+
 TEST(VmEnvironment, LibraryPathAppendsTheExecutableCurrentSearchAndRuntimeFolders) {
   const std::u16string composed = u"native;C:\\App\\;.;%Path%;C:\\Java\\jre\\lib";
   EXPECT_EQ(ComposeLibraryPath(u"native", u"C:\\App\\app.exe", kWindowsVm, PathStyle::Windows), composed);
