@@ -84,6 +84,13 @@ Result<PeImage> PeImage::Read(Bytes file) {
     if (!Fits(file.size(), section.rawOffset, section.rawSize)) return cut;
     image.sections_.push_back(section);
   }
+  // Tables that the move changes in place must lie in one section alone.
+  std::vector<std::pair<std::size_t, std::size_t>> ranges{{0, table + count * kSectionHeaderSize}};
+  for (const Section& section : image.sections_)
+    if (section.rawSize != 0) ranges.emplace_back(section.rawOffset, std::size_t{section.rawOffset} + section.rawSize);
+  std::sort(ranges.begin(), ranges.end());
+  for (std::size_t k = 1; k < ranges.size(); ++k)
+    if (ranges[k].first < ranges[k - 1].second) return Failure{"the PE image's sections overlap"};
 
   // The symbol table and, after it, the string table that begins with its own size.
   if (const std::size_t symbols = ReadU32(file, image.fileHeader_ + kSymbolTableField)) {

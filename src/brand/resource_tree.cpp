@@ -50,7 +50,7 @@ class TreeReader {
       return refuse("resource data lies outside the resource section");
     // Data that does not overlap fits in the section, which bounds the copies.
     dataTotal_ += size;
-    if (dataTotal_ > section_.size()) return refuse("resource data overlap");
+    if (dataTotal_ > section_.size()) return refuse("the resource data add up to more than the section holds");
     const auto begin = section_.begin() + (address - address_);
     data.bytes.assign(begin, begin + size);
     data.codePage = ReadU32(section_, target + 8);
