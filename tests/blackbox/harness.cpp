@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -33,6 +34,11 @@ std::string TestFolder::installLauncher(const std::string& name) const {
 TestFolder::~TestFolder() {
   std::error_code ignored;
   fs::remove_all(fs::path(path_), ignored);
+}
+
+std::string LauncherUnderTest() {
+  const char* other = std::getenv("LAUNCHER_UNDER_TEST");
+  return NativePath(other ? other : LAUNCHER_UNDER_TEST);
 }
 
 std::string ReadWholeFile(const std::string& path) {

@@ -44,7 +44,8 @@ class TestFolder {
   std::string path_;
 };
 
-// The launcher under test (built beside the tests), as a native path.
+// The launcher under test, as a native path: the one built beside the tests,
+// or another (a branded copy of it) that LAUNCHER_UNDER_TEST names.
 std::string LauncherUnderTest();
 // The platform's executable suffix: ".exe" on Windows, empty elsewhere.
 std::string ExecutableSuffix();

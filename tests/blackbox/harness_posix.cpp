@@ -18,7 +18,6 @@ TestFolder::TestFolder() {
   path_ = mkdtemp(pattern);
 }
 
-std::string LauncherUnderTest() { return LAUNCHER_UNDER_TEST; }
 std::string ExecutableSuffix() { return ""; }
 std::string NativePath(const std::string& path) { return path; }
 std::string LineEnd() { return "\n"; }

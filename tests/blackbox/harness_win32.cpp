@@ -79,7 +79,6 @@ TestFolder::TestFolder() {
   }
 }
 
-std::string LauncherUnderTest() { return NativePath(LAUNCHER_UNDER_TEST); }
 std::string ExecutableSuffix() { return ".exe"; }
 std::string LineEnd() { return "\r\n"; }
 
