@@ -25,6 +25,14 @@ constexpr std::size_t kRelocationBlockHeader = 8;
 
 bool IsPowerOfTwo(std::uint32_t value) { return value != 0 && (value & (value - 1)) == 0; }
 
+// The symbol table and, after it, the string table that begins with its own size.
+bool SymbolTableFits(const Bytes& file, std::size_t fileHeader) {
+  const std::size_t symbols = ReadU32(file, fileHeader + kSymbolTableField);
+  if (symbols == 0) return true;
+  const std::size_t strings = symbols + kSymbolSize * ReadU32(file, fileHeader + kSymbolCountField);
+  return Fits(file.size(), strings, 4) && Fits(file.size(), strings, ReadU32(file, strings));
+}
+
 }  // namespace
 
 // Where the layout changes: what lay at or after a point moves by a delta,
@@ -61,7 +69,8 @@ Result<PeImage> PeImage::Read(Bytes file) {
   const std::size_t directories = magic == kPe32 ? kPe32Directories : kPe32PlusDirectories;
   if (optionalSize < directories || !Fits(file.size(), image.optionalHeader_, optionalSize)) return cut;
   image.directories_ = image.optionalHeader_ + directories;
-  image.directoryCount_ = std::min<std::size_t>(ReadU32(file, image.directories_ - 4), (optionalSize - directories) / 8);
+  image.directoryCount_ =
+      std::min<std::size_t>(ReadU32(file, image.directories_ - 4), (optionalSize - directories) / 8);
   image.sectionAlignment_ = ReadU32(file, image.optionalHeader_ + kSectionAlignmentField);
   image.fileAlignment_ = ReadU32(file, image.optionalHeader_ + kFileAlignmentField);
   if (!IsPowerOfTwo(image.sectionAlignment_) || !IsPowerOfTwo(image.fileAlignment_) ||
@@ -84,22 +93,11 @@ Result<PeImage> PeImage::Read(Bytes file) {
     if (!Fits(file.size(), section.rawOffset, section.rawSize)) return cut;
     image.sections_.push_back(section);
   }
-  // Tables that the move changes in place must lie in one section alone.
-  std::vector<std::pair<std::size_t, std::size_t>> ranges{{0, table + count * kSectionHeaderSize}};
-  for (const Section& section : image.sections_)
-    if (section.rawSize != 0) ranges.emplace_back(section.rawOffset, std::size_t{section.rawOffset} + section.rawSize);
-  std::sort(ranges.begin(), ranges.end());
-  for (std::size_t k = 1; k < ranges.size(); ++k)
-    if (ranges[k].first < ranges[k - 1].second) return Failure{"the PE image's sections overlap"};
+  if (image.sectionsOverlap(table + count * kSectionHeaderSize)) return Failure{"the PE image's sections overlap"};
+  if (!SymbolTableFits(file, image.fileHeader_)) return cut;
 
-  // The symbol table and, after it, the string table that begins with its own size.
-  if (const std::size_t symbols = ReadU32(file, image.fileHeader_ + kSymbolTableField)) {
-    const std::size_t strings = symbols + kSymbolSize * ReadU32(file, image.fileHeader_ + kSymbolCountField);
-    if (!Fits(file.size(), strings, 4) || !Fits(file.size(), strings, ReadU32(file, strings))) return cut;
-  }
-
-  if (image.directoryCount_ <= kCertificates) return Failure{"the PE image has no resource section"};
-  const std::uint32_t resources = ReadU32(file, image.directoryEntry(kResources));
+  const std::uint32_t resources =
+      image.directoryCount_ > kCertificates ? ReadU32(file, image.directoryEntry(kResources)) : 0;
   const auto found = std::find_if(image.sections_.begin(), image.sections_.end(),
                                   [&](const Section& section) { return section.address == resources; });
   if (resources == 0 || found == image.sections_.end() || found->rawSize == 0)
@@ -107,6 +105,16 @@ Result<PeImage> PeImage::Read(Bytes file) {
   image.resources_ = found - image.sections_.begin();
   image.file_ = std::move(file);
   return image;
+}
+
+bool PeImage::sectionsOverlap(std::size_t headersEnd) const {
+  std::vector<std::pair<std::size_t, std::size_t>> ranges{{0, headersEnd}};
+  for (const Section& section : sections_)
+    if (section.rawSize != 0) ranges.emplace_back(section.rawOffset, std::size_t{section.rawOffset} + section.rawSize);
+  std::sort(ranges.begin(), ranges.end());
+  for (std::size_t k = 1; k < ranges.size(); ++k)
+    if (ranges[k].first < ranges[k - 1].second) return true;
+  return false;
 }
 
 bool PeImage::isSigned() const { return ReadU32(file_, directoryEntry(kCertificates) + 4) != 0; }

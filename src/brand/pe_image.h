@@ -42,6 +42,9 @@ class PeImage {
 
   std::size_t directoryEntry(std::size_t index) const { return directories_ + index * 8; }
   std::size_t checksumField() const;
+  // Whether the headers or any sections' data share bytes, which would let
+  // the tables that the move changes in place change something else too.
+  bool sectionsOverlap(std::size_t headersEnd) const;
   // Where the file holds size bytes at an address, if it holds them.
   std::optional<std::size_t> fileOffsetOf(std::uint32_t address, std::uint32_t size) const;
   // The addresses and file offsets that tables inside sections hold.

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const Result<PeImage> reread = PeImage::Read(branded.value().bytes());
   FUZZ_CHECK(reread.ok());
   FUZZ_CHECK(reread.value().resourceAddress() == image.value().resourceAddress());
-  const Result<ResourceTree> tree = ReadResourceTree(reread.value().resourceSection(), reread.value().resourceAddress());
+  const Result<ResourceTree> tree =
+      ReadResourceTree(reread.value().resourceSection(), reread.value().resourceAddress());
   FUZZ_CHECK(tree.ok() && tree.value().count(kVersionType) && tree.value().count(kManifestType));
   const Bytes& output = reread.value().bytes();
   const std::size_t checksum = ReadU32(output, 0x3C) + 24 + 64;
