@@ -29,14 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-expect_equal() {  # what, expected, actual
-  [[ $2 == "$3" ]] || fail "$1: expected [$2], got [$3]"
-}
+. "$(dirname "$0")/../checks.sh"
 
 # --- The two tools; each leaves its standard error in $work/tool.err.
 # Wine programs' output goes through files, never through our pipes.
@@ -89,6 +82,7 @@ icon_images() {  # .ico file: one line per image, its directory fields and its b
   done
 }
 resources() { wrestool -l "$1" | sed 's/ \[.*//'; }  # file: one line per resource, as wrestool's options
+symbol_count() { "$objdump" -t "$1" | grep -c '^\['; }
 
 # objdump reads the headers without complaint, and they describe the file:
 # sections adjacent in memory and aligned in the file, the image size, the
@@ -110,7 +104,7 @@ check_headers() {  # input, output
     next=$(((address + size + section_alignment - 1) / section_alignment * section_alignment))
     end=$next
     if [[ $name == .rsrc ]]; then
-      read -r directory_address directory_size < <(sed -n 's/^Entry 2 \([0-9a-f]*\) \([0-9a-f]*\) Resource.*/\1 \2/p' "$dump")
+      read -r directory_address directory_size < <(sed -n 's/^Entry 2 \([0-9a-f]*\) \([0-9a-f]*\) .*/\1 \2/p' "$dump")
       expect_equal "$output: resource directory" "$address $size" "$((0x$directory_address)) $((0x$directory_size))"
     elif [[ $contents == contents ]]; then
       section_bytes "$input" "$name" "$work/before" && section_bytes "$output" "$name" "$work/after" &&
@@ -119,7 +113,7 @@ check_headers() {  # input, output
   done < <(sections "$output")
   expect_equal "$output: image size" $end $image_size
   expect_equal "$output: sections" "$(sections "$input" | cut -d' ' -f1)" "$(sections "$output" | cut -d' ' -f1)"
-  expect_equal "$output: symbols" "$("$objdump" -t "$input" | grep -c '^\[')" "$("$objdump" -t "$output" | grep -c '^\[')"
+  expect_equal "$output: symbols" "$(symbol_count "$input")" "$(symbol_count "$output")"
 }
 
 # wrestool finds the icon as given, and every resource that branding does not
@@ -214,12 +208,16 @@ echo "not an icon" >"$bad/text.ico"
 head -c 30 "$icon" >"$bad/cut.ico"
 # A stand-in signature: a certificate table at the end of the file, named by
 # the fifth entry of the data directory.
-le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 255)))\\x$(printf %02x $(($1 >> 16 & 255)))\\x$(printf %02x $(($1 >> 24 & 255)))"; }
+le32() {  # a 32-bit number's bytes, the lowest first
+  local shift
+  for shift in 0 8 16 24; do printf "\\x$(printf %02x $(($1 >> shift & 255)))"; done
+}
 cp "$first_launcher" "$bad/signed.exe"
 pe=$(od -An -tu4 -j60 -N4 "$bad/signed.exe" | tr -d ' ')
 magic=$(od -An -tx2 -j$((pe + 24)) -N2 "$bad/signed.exe" | tr -d ' ')
 certificates=$((pe + 24 + (16#$magic == 0x20b ? 112 : 96) + 4 * 8))
-{ le32 "$(stat -c %s "$bad/signed.exe")"; le32 16; } | dd of="$bad/signed.exe" bs=1 seek=$certificates conv=notrunc 2>/dev/null
+{ le32 "$(stat -c %s "$bad/signed.exe")"; le32 16; } |
+  dd of="$bad/signed.exe" bs=1 seek=$certificates conv=notrunc 2>/dev/null
 { le32 16; printf '\x00\x02\x02\x00'; le32 0; le32 0; } >>"$bad/signed.exe"
 
 refuses() {  # what, message, arguments...
@@ -249,8 +247,4 @@ refuses "an unknown option" "unknown option --colour" --colour red "$first_launc
 refuses "a signed executable" "the executable is signed, and branding would break its signature: brand it first" \
   "$bad/signed.exe"
 
-if ((failures)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+finish_checks

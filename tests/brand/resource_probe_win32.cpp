@@ -17,14 +17,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "../programs/utf8_lines_win32.h"
 
-void Print(const std::wstring& line) {
-  std::string bytes(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-  bytes.back() = '\n';
-  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-}
+namespace {
 
 std::wstring Version(DWORD high, DWORD low) {
   return std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) + L"." + std::to_wstring(HIWORD(low)) +
