@@ -158,6 +158,9 @@ check_bare_launch() {  # launcher: started in an empty folder
 }
 
 # --- Every input, as built and stripped.
+for file in "$linux_tool" "$windows_tool" "$probe"; do
+  [[ -x $file ]] || fail "$file is missing: build its preset first (scripts/build.sh)"
+done
 "$wine" wineboot -i >/dev/null 2>&1 </dev/null
 wineserver -w
 rm -rf "$folder" && mkdir -p "$folder"

@@ -35,8 +35,6 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowNamingIt) {
       {{"in.exe", "out.exe", "--icon"}, "--icon needs a value"},
       {{"--file-version", "1.2.3", "in.exe", "out.exe"},
        "--file-version: not a version of four numbers up to 65535 (A.B.C.D): \"1.2.3\""},
-      {{"--product-version", "1.2.3.65536", "in.exe", "out.exe"},
-       "--product-version: not a version of four numbers up to 65535 (A.B.C.D): \"1.2.3.65536\""},
       {{"--string", "Company=Acme", "in.exe", "out.exe"},
        "unknown version string \"Company\" (CompanyName, ProductName, FileDescription, LegalCopyright, "
        "OriginalFilename, InternalName or Comments)"},

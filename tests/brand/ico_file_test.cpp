@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "brand/ico_file.h"
 
 namespace {
@@ -45,18 +42,6 @@ TEST(IconFile, KeepsEveryImageWithItsDirectoryFieldsByteForByte) {
   EXPECT_EQ(second.data, Bytes(300, 0x28));
   EXPECT_EQ(icon.value().images[0].data, (Bytes{0x89, 'P', 'N', 'G'}));
   EXPECT_EQ(icon.value().images[2].data, Bytes{7});
-}
-
-TEST(IconFile, ReadsTheSampleIconOfPngAndBmpImages) {
-  std::ifstream stream(SAMPLE_ICON, std::ios::binary);
-  Result<IconFile> icon = ParseIconFile(Bytes(std::istreambuf_iterator<char>(stream), {}));
-  ASSERT_TRUE(icon.ok()) << icon.error();
-  std::vector<int> widths;
-  for (const IconImage& image : icon.value().images) widths.push_back(image.header.width);
-  EXPECT_EQ(widths, (std::vector<int>{0, 48, 32, 16}));
-  EXPECT_EQ(Bytes(icon.value().images[0].data.begin(), icon.value().images[0].data.begin() + 4),
-            (Bytes{0x89, 'P', 'N', 'G'}));
-  EXPECT_EQ(icon.value().images[1].data[0], 40);  // a BITMAPINFOHEADER
 }
 
 TEST(IconFile, RefusesWhatIsNoWholeIconFile) {
