@@ -9,6 +9,7 @@ packages=(
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64                                    # running the x86_64 Windows build
   xvfb xdotool x11-utils imagemagick             # driving and capturing the dialog
+  icoutils                                       # wrestool, a judge of the branding tool
   openjdk-17-jdk-headless                        # the real JVM the Linux launcher hosts
   clang-14 libclang-rt-14-dev                    # the fuzz targets (libFuzzer)
   valgrind                                       # memcheck over the scenario suite

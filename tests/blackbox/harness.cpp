@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,11 @@ std::string InstallLauncher(const ScratchFolder& folder, const std::string& name
   std::string target = folder.pathOf(name.empty() ? "launcher" + ExecutableSuffix() : name);
   CopyFileTo(LauncherUnderTest(), target);
   return target;
+}
+
+std::string LauncherUnderTest() {
+  const char* other = std::getenv("LAUNCHER_UNDER_TEST");
+  return NativePath(other ? other : LAUNCHER_UNDER_TEST);
 }
 
 std::string ReadWholeFile(const std::string& path) {

@@ -26,7 +26,8 @@ struct RunOptions {
 // Copies the launcher under test into the folder under the given name.
 std::string InstallLauncher(const ScratchFolder& folder, const std::string& name = "");
 
-// The launcher under test (built beside the tests), as a native path.
+// The launcher under test, as a native path: the one built beside the tests,
+// or another (a branded copy of it) that LAUNCHER_UNDER_TEST names.
 std::string LauncherUnderTest();
 // The platform's executable suffix: ".exe" on Windows, empty elsewhere.
 std::string ExecutableSuffix();

@@ -13,7 +13,6 @@
 
 extern char** environ;
 
-std::string LauncherUnderTest() { return LAUNCHER_UNDER_TEST; }
 std::string ExecutableSuffix() { return ""; }
 std::string NativePath(const std::string& path) { return path; }
 std::string LineEnd() { return "\n"; }

@@ -63,7 +63,6 @@ std::string ReadWhole(const fs::path& file) {
 
 }  // namespace
 
-std::string LauncherUnderTest() { return NativePath(LAUNCHER_UNDER_TEST); }
 std::string ExecutableSuffix() { return ".exe"; }
 std::string LineEnd() { return "\r\n"; }
 

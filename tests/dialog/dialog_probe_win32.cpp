@@ -16,14 +16,9 @@
 #include <cwchar>
 #include <string>
 
-namespace {
+#include "../programs/utf8_lines_win32.h"
 
-void Print(const std::wstring& line) {
-  std::string bytes(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-  bytes.back() = '\n';
-  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-}
+namespace {
 
 // Text of a window of another process: WM_GETTEXT is carried across.
 std::wstring TextOf(HWND window) {

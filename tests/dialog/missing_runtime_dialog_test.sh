@@ -28,14 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-expect_equal() {  # what, expected, actual
-  [[ $2 == "$3" ]] || fail "$1: expected [$2], got [$3]"
-}
+. "$here/../checks.sh"
 
 # --- Wine programs; their output goes through files, never through our pipes.
 run_wine() { "$wine" "$@" >"$work/wine.out" 2>/dev/null </dev/null; }
@@ -223,8 +216,4 @@ launch_in_background
 expect_equal "exit code of the next launch" $failed "$(launcher_status)"
 expect_equal "library loaded at the next launch" "$loaded" "$(launcher_output | head -1 | sed 's/ (errno.*//')"
 
-if ((failures)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+finish_checks

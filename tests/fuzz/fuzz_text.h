@@ -6,11 +6,10 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "fuzz_check.h"
 #include "support/text.h"
 
 inline std::u16string RawText(const std::string& bytes) {
@@ -26,12 +25,3 @@ inline std::u16string ConsumeRawText(FuzzedDataProvider& data, std::size_t maxUn
 inline std::u16string ConsumeReadableText(FuzzedDataProvider& data, std::size_t maxBytes) {
   return FromUtf8(data.ConsumeRandomLengthString(maxBytes));
 }
-
-// A broken property is a finding: libFuzzer keeps the input that led here.
-#define FUZZ_CHECK(condition)                                                             \
-  do {                                                                                    \
-    if (!(condition)) {                                                                   \
-      std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-      std::abort();                                                                       \
-    }                                                                                     \
-  } while (false)
