@@ -10,12 +10,9 @@
 
 // The fields that an .ico directory entry and an icon group entry share.
 struct IconImageHeader {
-  std::uint8_t width = 0;  // 0 stands for 256
-  std::uint8_t height = 0;
-  std::uint8_t colorCount = 0;
-  std::uint8_t reserved = 0;
-  std::uint16_t planes = 0;
-  std::uint16_t bitCount = 0;
+  std::uint8_t width = 0, height = 0;  // 0 stands for 256
+  std::uint8_t colorCount = 0, reserved = 0;
+  std::uint16_t planes = 0, bitCount = 0;
 };
 
 struct IconImage {
