@@ -95,11 +95,13 @@ VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryP
   environment.set(PathVariable(style),
                   environment.expand(ComposeSearchPath(settings.systemPath, vmLibraryPath, style)));
 
-  const std::u16string classPath = BuildClassPath(SplitText(settings.classPath, u";"), invocation.executablePath,
-                                                  settings.embeddedJar, machine.findMatches, style);
+  const std::u16string classPath = WithoutEmptyElements(
+      environment.expand(BuildClassPath(SplitText(settings.classPath, u";"), invocation.executablePath,
+                                        settings.embeddedJar, machine.findMatches, style)),
+      style);
   plan.hasClassPath = !classPath.empty();
   if (!plan.hasClassPath) return plan;
-  plan.options.push_back(environment.expand(u"-Djava.class.path=" + classPath));
+  plan.options.push_back(u"-Djava.class.path=" + classPath);
   AppendVmParameters(settings.vmParameters, machine, environment, plan);
 
   plan.outputFile = environment.expand(settings.outputFile);

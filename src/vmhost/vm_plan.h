@@ -48,9 +48,9 @@ struct VmPlan {
 // The plan for hosting the runtime whose VM library is vmLibraryPath, for the
 // executable's invocation (with a service's start arguments after its own).
 // The options, in order: -Xrs for a POSIX service (its stop signals are the
-// launcher's), the library path when "Library Path" is set, the class path,
-// then "Virtual Machine Parameters" as written, quotes removed and memory sizes
-// computed. References to variables see the runtime published; the library
+// launcher's), the library path when "Library Path" is set, the class path
+// (references expanded, no empty element left), then "Virtual Machine
+// Parameters" as written, quotes removed and memory sizes computed. References to variables see the runtime published; the library
 // path sees the inherited search path, everything after it the new one.
 VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryPath, const Invocation& invocation,
               const TokenList& startArguments, const MachineFacts& machine, PathStyle style = kNativePathStyle);

@@ -95,7 +95,7 @@ TEST(VmPlan, PosixServiceLeavesItsStopSignalsToTheLauncher) {
 
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_HOME"), u"/jdk");
   EXPECT_EQ(ValueOf(plan, u"PATH"), u"/usr/bin:/jdk/bin");
-  EXPECT_EQ(plan.options, (TokenList{u"-Xrs", u"-Djava.class.path=/opt/app/app.jar:", u"-Dpath=/usr/bin:/jdk/bin",
+  EXPECT_EQ(plan.options, (TokenList{u"-Xrs", u"-Djava.class.path=/opt/app/app.jar", u"-Dpath=/usr/bin:/jdk/bin",
                                      u"-Dlower=%path%"}));
   EXPECT_TRUE(plan.staysAttached);
   EXPECT_EQ(plan.mainThreadStackSize, 0u);
@@ -111,9 +111,9 @@ TEST(VmPlan, OnlyAPosixServiceGetsTheSignalOption) {
     const char16_t* classPath;
     const char16_t* firstOption;
   } rows[] = {
-      {PathStyle::Windows, false, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar;"},
-      {PathStyle::Windows, true, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar;"},
-      {PathStyle::Posix, false, u"/app.jar", u"-Djava.class.path=/app.jar:"},
+      {PathStyle::Windows, false, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar"},
+      {PathStyle::Windows, true, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar"},
+      {PathStyle::Posix, false, u"/app.jar", u"-Djava.class.path=/app.jar"},
       {PathStyle::Posix, true, u"/app.jar", u"-Xrs"},
   };
   for (const auto& row : rows) {
@@ -124,6 +124,15 @@ TEST(VmPlan, OnlyAPosixServiceGetsTheSignalOption) {
     ASSERT_FALSE(plan.options.empty());
     EXPECT_EQ(plan.options.front(), row.firstOption) << ToUtf8(row.classPath) << " service " << row.isService;
   }
+}
+
+TEST(VmPlan, AVariableInTheClassPathBringsNoEmptyElement) {
+  FakeMachine machine;
+  machine.variables = {{u"TAIL", u"x.jar::/y.jar:"}};
+  LauncherSettings settings;
+  settings.classPath = u"/%TAIL%";
+  EXPECT_EQ(PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Posix).options,
+            (TokenList{u"-Djava.class.path=/x.jar:/y.jar"}));
 }
 
 TEST(VmPlan, AClassPathThatComesOutEmptyIsNoPlanToRun) {

@@ -142,8 +142,13 @@ class Parser {
       s.text = rest;
       return "";
     }
-    if (item == "env" || item == "property") {
-      s.item = item == "env" ? Statement::Item::Env : Statement::Item::Property;
+    const std::pair<const char*, Statement::Item> named[] = {{"env", Statement::Item::Env},
+                                                             {"property", Statement::Item::Property},
+                                                             {"class", Statement::Item::Class},
+                                                             {"resource", Statement::Item::Resource}};
+    for (const auto& candidate : named) {
+      if (item != candidate.first) continue;
+      s.item = candidate.second;
       s.target = rest;
       return rest.empty() ? item + " needs a name" : "";
     }
