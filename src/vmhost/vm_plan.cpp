@@ -70,8 +70,10 @@ TokenList ArgumentsOfMain(const Invocation& invocation, const TokenList& startAr
 }  // namespace
 
 MachineFacts ThisMachine() {
-  return {[](std::u16string_view name) { return GetEnvironmentValue(std::u16string(name)); }, QueryMemoryStatus,
-          FindMatchingNames};
+  return {[](std::u16string_view name) { return GetEnvironmentValue(std::u16string(name)); },
+          QueryMemoryStatus,
+          FindMatchingNames,
+          {VmTextCarries, ShortPathName}};
 }
 
 VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryPath, const Invocation& invocation,
@@ -103,6 +105,9 @@ VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryP
   if (!plan.hasClassPath) return plan;
   plan.options.push_back(u"-Djava.class.path=" + classPath);
   AppendVmParameters(settings.vmParameters, machine, environment, plan);
+  CarriedOptions carried = CarryOptionPaths(plan.options, machine.narrowText, style);
+  plan.options = std::move(carried.options);
+  plan.uncarriedPath = std::move(carried.uncarriedPath);
 
   plan.outputFile = environment.expand(settings.outputFile);
   plan.errorFile = environment.expand(settings.errorFile);
