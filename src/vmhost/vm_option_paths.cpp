@@ -38,15 +38,20 @@ class OptionCarrier {
     return shortPath;
   }
 
+  // An empty list would be the current directory to the VM: one left with
+  // nothing fails with the first element it lost.
   std::u16string list(const std::u16string& option, std::u16string_view prefix) {
     std::u16string kept;
+    std::optional<std::u16string> firstLeftOut;
     for (const std::u16string& element :
          SplitText(std::u16string_view(option).substr(prefix.size()), {&separator_, 1})) {
       std::optional<std::u16string> carriedElement = carried(element);
+      if (!carriedElement && !firstLeftOut) firstLeftOut = element;
       if (!carriedElement || carriedElement->empty()) continue;
       if (!kept.empty()) kept += separator_;
       kept += *carriedElement;
     }
+    if (kept.empty() && firstLeftOut) fail(*firstLeftOut);
     return kept;
   }
 

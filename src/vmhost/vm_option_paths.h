@@ -28,7 +28,7 @@ struct CarriedOptions {
 // name. Paths are the elements of -Djava.class.path=, -Djava.library.path=
 // and -Xbootclasspath/a:, and the file of -javaagent: and -agentpath: (up to
 // an "=" that starts its options). A list element that cannot be carried and
-// does not exist is left out, as it names nothing; every other option stays
-// as it is.
+// does not exist is left out, as it names nothing, unless the list would be
+// left empty; every other option stays as it is.
 CarriedOptions CarryOptionPaths(const TokenList& options, const NarrowTextFacts& facts,
                                 PathStyle style = kNativePathStyle);

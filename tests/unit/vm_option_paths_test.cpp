@@ -54,7 +54,6 @@ TEST(VmOptionPaths, PathsOfEveryKindGoByTheirShortNames) {
       {u"-Dapp.home=C:\\" + kJapanese + u"\\bin", u"-Dapp.home=C:\\" + kJapanese + u"\\bin"},
       // Elements that name nothing are left out rather than corrupted.
       {u"-Djava.class.path=C:\\" + kJapanese + u"\\missing.jar;C:\\b.jar", u"-Djava.class.path=C:\\b.jar"},
-      {u"-Djava.class.path=C:\\" + kJapanese + u"\\missing.jar", u"-Djava.class.path="},
   };
   for (const auto& row : rows) {
     const CarriedOptions carried = CarryOptionPaths({row.option}, codePage.facts(), PathStyle::Windows);
@@ -74,7 +73,9 @@ TEST(VmOptionPaths, APathWithoutAShortNameTheTextCanCarryFailsTheLaunch) {
       {u"-Djava.class.path=C:\\a.jar;" + noShortName, noShortName},
       {u"-Djava.library.path=" + noShortName + u";D:\\" + kJapanese + u"\\b.jar", noShortName},
       {u"-Djava.library.path=D:\\" + kJapanese + u"\\b.jar", u"D:\\" + kJapanese + u"\\b.jar"},
-      // The option cannot go without its file: a missing one fails too.
+      // An empty class path would be the current directory; an option cannot go without its file.
+      {u"-Djava.class.path=D:\\" + kJapanese + u"\\missing.jar;D:\\" + kJapanese + u"\\gone.jar",
+       u"D:\\" + kJapanese + u"\\missing.jar"},
       {u"-javaagent:D:\\" + kJapanese + u"\\missing.jar=x", u"D:\\" + kJapanese + u"\\missing.jar"},
       {u"-agentpath:" + noShortName, noShortName},
   };
