@@ -48,22 +48,6 @@ std::string SocketFileName(std::u16string_view instanceName) {
   return name.substr(end) + "-" + hash;
 }
 
-std::string EncodeArguments(const std::vector<std::u16string>& arguments) {
-  std::string request;
-  for (const std::u16string& argument : arguments) {
-    request += ToUtf8(argument);
-    request += '\0';
-  }
-  return request;
-}
-
-std::vector<std::u16string> DecodeArguments(std::string_view request) {
-  std::vector<std::u16string> arguments;
-  for (std::size_t end; (end = request.find('\0')) != std::string_view::npos; request.remove_prefix(end + 1))
-    arguments.push_back(FromUtf8(request.substr(0, end)));
-  return arguments;
-}
-
 bool SendAll(int socket, std::string_view bytes) {
   while (!bytes.empty()) {
     ssize_t sent = send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL);

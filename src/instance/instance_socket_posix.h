@@ -1,12 +1,11 @@
 // What single-instance mode on POSIX systems puts on disk and on the wire: the
-// socket's file name, and a later start's arguments, each in UTF-8 followed
-// by a zero byte, so that every argument arrives as it was, empty ones too.
-// The reply is the later start's exit code as four bytes in host order.
+// socket's file name, and a later start's arguments as EncodeArguments gives
+// them (argument_area.h). The reply is the later start's exit code as four
+// bytes in host order.
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The folder of the instance sockets: $XDG_RUNTIME_DIR, which is the user's
 // alone, or a folder of the user's own below /tmp; empty when neither can be
@@ -16,10 +15,6 @@ std::string InstanceSocketFolder();
 // A file name that stays short enough for a socket address: the end of the
 // instance name and a 64-bit hash of all of it.
 std::string SocketFileName(std::u16string_view instanceName);
-
-std::string EncodeArguments(const std::vector<std::u16string>& arguments);
-// A last argument without its zero byte is dropped.
-std::vector<std::u16string> DecodeArguments(std::string_view request);
 
 // Sends all bytes, without a signal when the other side has gone.
 bool SendAll(int socket, std::string_view bytes);

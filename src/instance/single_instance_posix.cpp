@@ -13,6 +13,7 @@
 #include <memory>
 #include <thread>
 
+#include "instance/argument_area.h"
 #include "instance/instance_channel.h"
 #include "instance/instance_exit_posix.h"
 #include "instance/instance_socket_posix.h"

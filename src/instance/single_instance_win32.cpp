@@ -1,8 +1,8 @@
 // Single-instance mode on Windows: a page-file mapping named after the
 // instance holds the first instance's listener and the arguments of the
-// latest request; requests and replies travel as a registered thread message.
-// A named lock serialises everything that writes the block, so each request
-// is served with its own arguments.
+// latest request (or where they are); requests and replies travel as a
+// registered thread message. A named lock serialises everything that writes
+// the block, so each request is served with its own arguments.
 #include <windows.h>
 
 #include <cstddef>
@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "instance/argument_area.h"
+#include "instance/argument_area_win32.h"
 #include "instance/instance_channel.h"
 #include "support/handles_win32.h"
 #include "support/os.h"
@@ -76,12 +77,13 @@ struct InstanceChannelState {
 
   UniqueHandle sharedMapping;
   UniqueMappedView sharedView;
-  UniqueHandle handOverLock;    // held while one start writes the block
-  UniqueHandle argumentsTaken;  // set by the listener once it has copied a request's arguments
-  UniqueHandle listening;       // set once the listener has its message queue
-  UniqueHandle listenerThread;  // first instance
-  ApplicationTarget target;     // first instance: what its server threads call
-  UniqueHandle firstProcess;    // later start: the instance that serves it
+  UniqueHandle handOverLock;      // held while one start writes the block
+  UniqueHandle argumentsTaken;    // set by the listener once it has copied a request's arguments
+  UniqueHandle listening;         // set once the listener has its message queue
+  UniqueHandle listenerThread;    // first instance
+  ApplicationTarget target;       // first instance: what its server threads call
+  UniqueHandle firstProcess;      // later start: the instance that serves it
+  UniqueHandle argumentsMapping;  // later start: its arguments, when the block's area is too small
 };
 
 InstanceChannelState::~InstanceChannelState() {
@@ -94,19 +96,22 @@ void InstanceChannelClose::operator()(InstanceChannelState* channel) const { del
 
 namespace {
 
+void PostReply(DWORD requester, UINT replyMessage, int exitCode) {
+  PostThreadMessageW(requester, replyMessage, static_cast<WPARAM>(static_cast<DWORD>(exitCode)), 0);
+}
+
 // One server thread per request: secondaryMain with the request's arguments,
 // the reply posted to the requesting thread.
 void StartServerThread(const InstanceChannelState& channel, DWORD requester, std::vector<std::u16string> arguments) {
   const UINT replyMessage = channel.block().requestMessage;
   StartDetachedThread([target = channel.target, requester, replyMessage, arguments = std::move(arguments)] {
-    CallSecondaryMain(target, arguments, [&](int exitCode) {
-      PostThreadMessageW(requester, replyMessage, static_cast<WPARAM>(static_cast<DWORD>(exitCode)), 0);
-    });
+    CallSecondaryMain(target, arguments, [&](int exitCode) { PostReply(requester, replyMessage, exitCode); });
   });
 }
 
 // The listener: copies each request's arguments at once, so the next start
-// may write its own, and hands the request to a server thread.
+// may write its own, and hands the request to a server thread. A request
+// whose arguments cannot be read is not served: it is answered with -1.
 DWORD WINAPI ListenerThread(LPVOID parameter) {
   const InstanceChannelState& channel = *static_cast<const InstanceChannelState*>(parameter);
   MakeMessageQueue();
@@ -114,9 +119,13 @@ DWORD WINAPI ListenerThread(LPVOID parameter) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.message != channel.block().requestMessage) continue;
-    std::vector<std::u16string> arguments = ReadArguments(channel.block().argumentArea);
+    std::optional<TokenList> arguments = TakeArguments(channel.block().argumentArea);
     SetEvent(channel.argumentsTaken.get());
-    StartServerThread(channel, static_cast<DWORD>(message.wParam), std::move(arguments));
+    const DWORD requester = static_cast<DWORD>(message.wParam);
+    if (arguments)
+      StartServerThread(channel, requester, std::move(*arguments));
+    else
+      PostReply(requester, channel.block().requestMessage, -1);
   }
   return 0;
 }
@@ -142,11 +151,11 @@ bool StartListening(ApplicationTarget& target, InstanceChannelState& channel, co
 
 // Later start: writes the arguments and posts the request; once the listener
 // has taken the arguments, the next start may write the block.
-bool HandOver(const TokenList& arguments, InstanceChannelState& channel) {
+bool HandOver(const std::u16string& name, const TokenList& arguments, InstanceChannelState& channel) {
   SingleInstanceBlock& block = channel.block();
   MakeMessageQueue();  // the reply may come before the first wait for it
   channel.firstProcess.reset(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, block.firstProcessId));
-  if (!WriteArguments(arguments, block.argumentArea)) return false;
+  if (!PutArguments(arguments, name, block.argumentArea, channel.argumentsMapping)) return false;
   ResetEvent(channel.argumentsTaken.get());  // left set by a start that ended while handing over
   if (!PostThreadMessageW(block.listenerThreadId, block.requestMessage, GetCurrentThreadId(), 0)) return false;
   if (channel.firstProcess) {
@@ -175,7 +184,7 @@ InstanceRole OpenInstanceChannel(const std::u16string& name, const TokenList& ar
   InstanceRole role = InstanceRole::Later;
   if (isFirst)
     role = StartListening(target, *channel, name) ? InstanceRole::First : InstanceRole::None;
-  else if (!HandOver(arguments, *channel))
+  else if (!HandOver(name, arguments, *channel))
     role = InstanceRole::HandOverFailed;
   if (role == InstanceRole::First || role == InstanceRole::Later) kept = std::move(channel);
   return role;

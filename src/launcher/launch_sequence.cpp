@@ -26,8 +26,9 @@ int StartPairedLauncher(const LauncherSettings& settings) {
   return run.exitCode;
 }
 
-// The in-process road. The library is loaded before an empty class path is
-// reported, so that a library that cannot be loaded is reported first.
+// The in-process road. The library is loaded before the plan's faults are
+// reported, so that a library that cannot be loaded is reported first; then
+// an empty class path, then a path the VM could not be given.
 int HostVm(Launcher& launcher, const TokenList& startArguments) {
   const VmPlan plan =
       PlanVm(launcher.settings, launcher.runtime.vmLibraryPath, launcher.invocation, startArguments, ThisMachine());
@@ -38,6 +39,10 @@ int HostVm(Launcher& launcher, const TokenList& startArguments) {
   if (!functions) return -1;
   if (!plan.hasClassPath) {
     ReportError(message::kNoClassPath);
+    return -1;
+  }
+  if (plan.uncarriedPath) {
+    ReportError(message::kPathNotInCodePage, {*plan.uncarriedPath});
     return -1;
   }
   return RunApplication(plan, *functions, launcher.vm, launcher.application.ready) == 0 ? 0 : -1;

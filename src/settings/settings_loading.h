@@ -7,13 +7,15 @@
 #include <string_view>
 
 #include "settings/launcher_settings.h"
+#include "settings/settings_reader.h"
 
 // One key of the settings file and what its text gives the settings.
 struct SettingKey {
   const char16_t* section;
   const char16_t* key;
-  // Read from the section whose name has "+" appended when empty here.
-  bool continued;
+  // Word lists keep a blank in front of a continued value; paths, path lists
+  // and single words take it as written, since a blank would become part of them.
+  Continuation continuation;
   void (*apply)(std::u16string_view text, LauncherSettings& settings);
 };
 

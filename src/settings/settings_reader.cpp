@@ -11,10 +11,11 @@ std::optional<std::u16string> SettingsFilePath(std::u16string_view modulePath, P
   return std::u16string(modulePath.substr(0, dot + 1)) + u"ini";
 }
 
-std::u16string SettingsReader::readValue(std::u16string_view section, std::u16string_view key) const {
+std::u16string SettingsReader::readValue(std::u16string_view section, std::u16string_view key,
+                                         Continuation continuation) const {
   std::u16string value = readPlain(section, key);
-  if (!value.empty()) return value;
+  if (!value.empty() || continuation == Continuation::None) return value;
   std::u16string continued = readPlain(std::u16string(section) + u"+", key);
-  if (continued.empty() || continued[0] == u' ') return continued;
+  if (continuation == Continuation::AsWritten || continued.empty() || continued[0] == u' ') return continued;
   return u" " + continued;
 }

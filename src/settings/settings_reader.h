@@ -12,6 +12,14 @@
 // file); elsewhere the file name's extension is replaced, or ".ini" appended.
 std::optional<std::u16string> SettingsFilePath(std::u16string_view modulePath, PathStyle style = kNativePathStyle);
 
+// Where a key's value comes from when its own section leaves it empty: a
+// column of the settings table.
+enum class Continuation {
+  None,       // nowhere else
+  AsWritten,  // the same key in the section named section + "+", as written
+  Words,      // the same, with one blank put in front unless it begins with one: a word list
+};
+
 // Reads keys of one INI file as the platform's profile functions do: section
 // and key names compared without regard to case, surrounding blanks of a
 // value removed, the first match wins; a missing file, section or key reads
@@ -25,9 +33,8 @@ class SettingsReader {
   // The value as written; no length limit.
   std::u16string readPlain(std::u16string_view section, std::u16string_view key) const;
 
-  // The value; when it is empty, the value of the same key in the section
-  // named section + "+", with one blank put in front unless it begins with one.
-  std::u16string readValue(std::u16string_view section, std::u16string_view key) const;
+  // The value; when it is empty, where the continuation says.
+  std::u16string readValue(std::u16string_view section, std::u16string_view key, Continuation continuation) const;
 
  private:
   std::u16string path_;

@@ -16,18 +16,22 @@ std::string ReadFileBytes(const std::u16string& path) {
 bool RootedPathExists(const std::u16string& path) { return IsRootedPath(path) && PathExists(path); }
 
 int CreateParentDirectories(const std::u16string& filePath) {
-  if (RootedPathExists(filePath)) return 0;
-  TokenList components = SplitPathComponents(filePath);
+  // A relative head is a folder to make too: split below the root.
+  const std::u16string path = AbsolutePath(filePath);
+  if (RootedPathExists(path)) return 0;
+  TokenList components = SplitPathComponents(path);
   if (components.size() < 2) return 0;
   std::u16string current = components[0];
+  bool madeCurrent = false;
   // The last component is the file itself and is left to the caller.
   for (size_t k = 1; k + 1 < components.size(); ++k) {
     std::u16string candidate = current + kPathSeparator + components[k];
     int error = MakeDirectory(candidate);
-    if (error != 0 && !IsAlreadyExistsError(error)) {
-      if (k >= 2) RemoveEmptyDirectory(current);
+    if (error != 0 && !(IsAlreadyExistsError(error) && IsFolder(candidate))) {
+      if (madeCurrent) RemoveEmptyDirectory(current);  // a folder that was there before stays
       return error;
     }
+    madeCurrent = error == 0;
     current = std::move(candidate);
   }
   return 0;

@@ -20,8 +20,10 @@ std::vector<std::u16string> FindMatchingNames(const std::u16string& pattern);
 // The whole content of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::u16string& path);
 
-// Creates the missing folders above a file. 0 when no creation failed, else
-// the platform's error code for the first folder that could not be made.
+// Creates the missing folders above a file; a relative path is taken from
+// the current folder. 0 when every folder is there, else the platform's error
+// code for the first one that could not be made (a file in its place: the
+// code for an existing name).
 int CreateParentDirectories(const std::u16string& filePath);
 
 // A read-only view of a whole file, released with the object. The view is
@@ -44,4 +46,7 @@ class MappedFile {
 // Platform part of CreateParentDirectories: 0 on success, else the error code.
 int MakeDirectory(const std::u16string& path);
 bool IsAlreadyExistsError(int error);
+bool IsFolder(const std::u16string& path);
 void RemoveEmptyDirectory(const std::u16string& path);
+// The path from the root: a relative one taken from the current folder.
+std::u16string AbsolutePath(const std::u16string& path);

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "support/files.h"
 #include "support/handles_posix.h"
 #include "support/text.h"
@@ -48,7 +50,21 @@ int MakeDirectory(const std::u16string& path) { return mkdir(ToUtf8(path).c_str(
 
 bool IsAlreadyExistsError(int error) { return error == EEXIST; }
 
+bool IsFolder(const std::u16string& path) {
+  struct stat status;
+  return stat(ToUtf8(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 void RemoveEmptyDirectory(const std::u16string& path) { rmdir(ToUtf8(path).c_str()); }
+
+std::u16string AbsolutePath(const std::u16string& path) {
+  if (!path.empty() && path[0] == u'/') return path;
+  char* current = getcwd(nullptr, 0);  // as long as it needs
+  if (!current) return path;
+  std::u16string absolute = FromUtf8(current) + u'/' + path;
+  std::free(current);
+  return absolute;
+}
 
 struct MappedFile::Mapping {
   void* view = nullptr;

@@ -27,7 +27,21 @@ int MakeDirectory(const std::u16string& path) {
 
 bool IsAlreadyExistsError(int error) { return error == ERROR_ALREADY_EXISTS; }
 
+bool IsFolder(const std::u16string& path) {
+  const DWORD attributes = GetFileAttributesW(Wide(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 void RemoveEmptyDirectory(const std::u16string& path) { RemoveDirectoryW(Wide(path)); }
+
+// Also gives "\logs" and "D:logs" their drive and folder.
+std::u16string AbsolutePath(const std::u16string& path) {
+  const DWORD needed = GetFullPathNameW(Wide(path), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring absolute(needed, L'\0');
+  const DWORD length = GetFullPathNameW(Wide(path), needed, absolute.data(), nullptr);
+  return length > 0 && length < needed ? FromWide(absolute.data(), length) : path;
+}
 
 struct MappedFile::Mapping {
   UniqueFileHandle file;

@@ -32,6 +32,7 @@ constexpr MessageId kReasonUnknown = 225;
 constexpr MessageId kReasonInvalidArguments = 230;
 constexpr MessageId kPairedLauncherNotStarted = 231;
 constexpr MessageId kNotStartedAsService = 232;
+constexpr MessageId kPathNotInCodePage = 233;
 }  // namespace message
 
 // One argument of a formatted message: a text for "%s" or a number for "%d".

@@ -82,6 +82,12 @@ ProgramRun StartProgram(const std::u16string& path, bool waitForExit);
 // ANSI code page on Windows (characters it lacks become its default
 // character), UTF-8 elsewhere.
 std::string ToVmText(std::u16string_view text);
+// Whether the VM reads back from ToVmText exactly the text: on Windows the
+// code page has each of its characters (no default or best-fit stand-in).
+bool VmTextCarries(std::u16string_view text);
+// The short (8.3) form of an existing path, each name that has none kept
+// long; nothing when the path cannot be found. Only Windows keeps short names.
+std::optional<std::u16string> ShortPathName(const std::u16string& path);
 
 // The catalogue text of id: the executable's string table on Windows, the
 // compiled-in table elsewhere; empty for an id without an entry.

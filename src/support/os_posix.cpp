@@ -195,6 +195,10 @@ ProgramRun StartProgram(const std::u16string& path, bool waitForExit) {
 
 std::string ToVmText(std::u16string_view text) { return ToUtf8(text); }
 
+bool VmTextCarries(std::u16string_view) { return true; }
+
+std::optional<std::u16string> ShortPathName(const std::u16string&) { return std::nullopt; }
+
 std::u16string LoadMessage(MessageId id) {
   const char16_t* text = FindCatalogueText(id);
   return text ? std::u16string(text) : std::u16string();

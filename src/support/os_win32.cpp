@@ -138,6 +138,21 @@ ProgramRun StartProgram(const std::u16string& path, bool waitForExit) {
 
 std::string ToVmText(std::u16string_view text) { return ToCodePage(text, CP_THREAD_ACP); }
 
+// The way back catches best-fit stand-ins ("l" for "\u0142") as well as the
+// default character.
+bool VmTextCarries(std::u16string_view text) {
+  return FromCodePage(ToCodePage(text, CP_THREAD_ACP), CP_THREAD_ACP) == text;
+}
+
+std::optional<std::u16string> ShortPathName(const std::u16string& path) {
+  const DWORD needed = GetShortPathNameW(Wide(path), nullptr, 0);
+  if (needed == 0) return std::nullopt;
+  std::wstring shortPath(needed, L'\0');
+  const DWORD length = GetShortPathNameW(Wide(path), shortPath.data(), needed);
+  if (length == 0 || length >= needed) return std::nullopt;
+  return FromWide(shortPath.data(), length);
+}
+
 std::u16string LoadMessage(MessageId id) {
   const wchar_t* text = nullptr;
   // With a zero buffer size LoadStringW hands out the resource's own text,

@@ -8,3 +8,12 @@ std::string ToCodePage(std::u16string_view text, UINT codePage) {
   WideCharToMultiByte(codePage, 0, wide, static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
   return out;
 }
+
+std::u16string FromCodePage(std::string_view text, UINT codePage) {
+  if (text.empty()) return std::u16string();
+  int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::u16string out(length, u'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), reinterpret_cast<wchar_t*>(out.data()),
+                      length);
+  return out;
+}

@@ -17,3 +17,4 @@ inline std::u16string FromWide(const wchar_t* text) { return FromWide(text, wcsl
 
 // Characters the code page lacks become its default character.
 std::string ToCodePage(std::u16string_view text, UINT codePage);
+std::u16string FromCodePage(std::string_view text, UINT codePage);

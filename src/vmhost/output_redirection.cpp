@@ -1,6 +1,8 @@
 #include "vmhost/output_redirection.h"
 
 #include "support/files.h"
+#include "support/text.h"
+#include "support/trace.h"
 #include "vmhost/java_strings.h"
 
 namespace {
@@ -18,7 +20,12 @@ jobject NewObjectOf(JNIEnv* env, const char* className, const char* signature, j
 }  // namespace
 
 bool RedirectStream(JNIEnv* env, const std::u16string& path, JavaStream stream) {
-  CreateParentDirectories(path);  // when it fails, the file stream's constructor says why
+  // A folder that cannot be made leaves the stream where it is, quietly: the
+  // file stream's exception would read as the program's own failure.
+  if (const int error = CreateParentDirectories(path)) {
+    Trace([&] { return u"no folder for " + path + u" (error " + ToDecimal(error) + u")"; });
+    return false;
+  }
   LocalRef<jstring> name(env, NewJavaString(env, path));
   if (!name) return false;
   LocalRef<jobject> file(env, NewObjectOf(env, "java/io/FileOutputStream", "(Ljava/lang/String;)V", name.get()));

@@ -70,8 +70,10 @@ TokenList ArgumentsOfMain(const Invocation& invocation, const TokenList& startAr
 }  // namespace
 
 MachineFacts ThisMachine() {
-  return {[](std::u16string_view name) { return GetEnvironmentValue(std::u16string(name)); }, QueryMemoryStatus,
-          FindMatchingNames};
+  return {[](std::u16string_view name) { return GetEnvironmentValue(std::u16string(name)); },
+          QueryMemoryStatus,
+          FindMatchingNames,
+          {VmTextCarries, ShortPathName}};
 }
 
 VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryPath, const Invocation& invocation,
@@ -95,12 +97,17 @@ VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryP
   environment.set(PathVariable(style),
                   environment.expand(ComposeSearchPath(settings.systemPath, vmLibraryPath, style)));
 
-  const std::u16string classPath = BuildClassPath(SplitText(settings.classPath, u";"), invocation.executablePath,
-                                                  settings.embeddedJar, machine.findMatches, style);
+  const std::u16string classPath = WithoutEmptyElements(
+      environment.expand(BuildClassPath(SplitText(settings.classPath, u";"), invocation.executablePath,
+                                        settings.embeddedJar, machine.findMatches, style)),
+      style);
   plan.hasClassPath = !classPath.empty();
   if (!plan.hasClassPath) return plan;
-  plan.options.push_back(environment.expand(u"-Djava.class.path=" + classPath));
+  plan.options.push_back(u"-Djava.class.path=" + classPath);
   AppendVmParameters(settings.vmParameters, machine, environment, plan);
+  CarriedOptions carried = CarryOptionPaths(plan.options, machine.narrowText, style);
+  plan.options = std::move(carried.options);
+  plan.uncarriedPath = std::move(carried.uncarriedPath);
 
   plan.outputFile = environment.expand(settings.outputFile);
   plan.errorFile = environment.expand(settings.errorFile);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,13 @@
 #include "support/os.h"
 #include "support/paths.h"
 #include "vmhost/class_path.h"
+#include "vmhost/vm_option_paths.h"
 
 struct MachineFacts {
   VariableLookup environment;            // the variables as this process inherited them
   std::function<MemoryStatus()> memory;  // asked only when an option is relative to it
   MatchFinder findMatches;               // the directory search for class-path entries
+  NarrowTextFacts narrowText;            // what the options' narrow form can carry
 };
 
 // The machine as this process sees it.
@@ -36,7 +39,10 @@ struct VmPlan {
   std::vector<EnvironmentVariable> environment;
   // An empty class path is message 209, and no VM is created.
   bool hasClassPath = false;
-  TokenList options;                      // in order, environment references expanded
+  TokenList options;  // in order, environment references expanded
+  // A path in the options that the VM's narrow text cannot carry: message
+  // 233, and no VM is created.
+  std::optional<std::u16string> uncarriedPath;
   std::uint32_t mainThreadStackSize = 0;  // from the last -Xss option; 0 for the VM's default
   TokenList arguments;                    // handed to main
   std::u16string outputFile;              // expanded; empty: System.out stays
@@ -48,10 +54,12 @@ struct VmPlan {
 // The plan for hosting the runtime whose VM library is vmLibraryPath, for the
 // executable's invocation (with a service's start arguments after its own).
 // The options, in order: -Xrs for a POSIX service (its stop signals are the
-// launcher's), the library path when "Library Path" is set, the class path,
-// then "Virtual Machine Parameters" as written, quotes removed and memory sizes
-// computed. References to variables see the runtime published; the library
-// path sees the inherited search path, everything after it the new one.
+// launcher's), the library path when "Library Path" is set, the class path
+// (references expanded, no empty element left), then "Virtual Machine
+// Parameters" as written, quotes removed and memory sizes computed.
+// References to variables see the runtime published; the library path sees
+// the inherited search path, everything after it the new one. Paths the VM's
+// narrow text cannot carry go by their short names (CarryOptionPaths).
 VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryPath, const Invocation& invocation,
               const TokenList& startArguments, const MachineFacts& machine, PathStyle style = kNativePathStyle);
 

@@ -1,9 +1,11 @@
 // A first instance in single-instance mode on Windows, facing another program
-// that fills the shared block badly: an argument area of non-zero bytes with
-// no terminator, malformed text, a request that names no thread to reply to.
-// The first instance serves what it can and goes on serving.
+// that fills the shared block badly: lists without terminators, malformed
+// text, sizes that name no mapping or a mapping too small for them, a request
+// that names no thread to reply to. The first instance serves what it can,
+// answers -1 to what it cannot read, and goes on serving.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "instance/argument_area.h"
@@ -54,9 +56,12 @@ class InstancePeer : public SingleInstanceLaunch {
   }
 };
 
-// The area's 1040 bytes: text, then filler up to its end.
-std::string Area(const std::string& text, char filler) {
-  return text + std::string(kArgumentAreaSize - text.size(), filler);
+// The area's 1040 bytes: the list's size, text, then filler up to its end.
+std::string Area(std::uint32_t listSize, const std::string& text, char filler = '\0') {
+  std::string area;
+  for (int k = 0; k < 4; ++k) area += static_cast<char>(listSize >> (8 * k));
+  area += text;
+  return area + std::string(kArgumentAreaSize - area.size(), filler);
 }
 
 TEST_F(InstancePeer, MalformedAreasAreServedAsFarAsTheyGoAndTheFirstInstanceGoesOn) {
@@ -64,25 +69,33 @@ TEST_F(InstancePeer, MalformedAreasAreServedAsFarAsTheyGoAndTheFirstInstanceGoes
   startFirst();
   MSG queue;
   PeekMessageW(&queue, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // this thread receives the replies
+  const std::string small = "LauncherTestSmallMapping" + std::to_string(GetCurrentProcessId());
+  UniqueHandle smallMapping(
+      CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, Wide(FromUtf8(small))));
+  ASSERT_TRUE(smallMapping);
   const struct {
     const char* name;
     std::string area;
-    std::string served;
+    int reply;
+    const char* served;  // null: not served
   } requests[] = {
-      {"no terminator", Area("", 'g'), "{}"},
-      {"a last argument without terminator", Area(std::string("a\0", 2), 'g'), "{[a]}"},
-      {"bytes of no character", Area("", '\xFF'), "{}"},
-      {"malformed UTF-8", Area(std::string("\xFF\xC3\0", 3), '\0'), "{[\\ufffd\\ufffd]}"},
+      {"a list without terminator", Area(kAreaListCapacity, "", 'g'), 7, "{}"},
+      {"a last argument without terminator", Area(3, std::string("a\0b", 3), 'g'), 7, "{[a]}"},
+      {"an empty list before bytes of no character", Area(0, "", '\xFF'), 7, "{}"},
+      {"malformed UTF-8", Area(3, std::string("\xFF\xC3\0", 3)), 7, "{[\\ufffd\\ufffd]}"},
+      {"a size beyond the area, a name without its end", Area(0x67676767, "", 'g'), -1, nullptr},
+      {"a mapping that is not there", Area(5000, "no such mapping"), -1, nullptr},
+      {"a mapping smaller than the size", Area(100000, small), -1, nullptr},
   };
   Lines served;
   for (const auto& row : requests) {
-    EXPECT_EQ(reply(request(row.area, GetCurrentThreadId())), 7) << row.name;
-    served.push_back(row.served);
+    EXPECT_EQ(reply(request(row.area, GetCurrentThreadId())), row.reply) << row.name;
+    if (row.served) served.push_back(row.served);
   }
   EXPECT_EQ(servedArguments(), served);
 
   // A request naming no thread: served, its reply lost.
-  request(Area(std::string("x\0", 2), '\0'), 0);
+  request(Area(2, std::string("x\0", 2)), 0);
   served.push_back("{[x]}");
   AwaitCondition([&] { return servedArguments().size() == served.size(); }, "the request without a requester");
 

@@ -8,11 +8,11 @@ namespace {
 using LongInputs = HostedLaunch;
 
 TEST_F(LongInputs, AClassPathOfTenThousandEntriesReachesTheVmWhole) {
-  std::string entries = "\\classes", expected = folder_.pathOf("classes") + ListSeparator();
+  std::string entries = "\\classes", expected = folder_.pathOf("classes");
   for (int k = 0; k < 10000; ++k) {
     const std::string jar = folder_.pathOf("lib/library-number-" + std::to_string(k) + ".jar");
     entries += ";" + jar;
-    expected += jar + ListSeparator();
+    expected += ListSeparator() + jar;
   }
   settings("", "[Class Path]\nClass Path=" + entries + "\n");
   script("app/Main", "method main ([Ljava/lang/String;)V\nout property java.class.path\n");

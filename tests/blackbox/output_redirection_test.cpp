@@ -58,16 +58,41 @@ TEST_F(OutputRedirection, FileNamesHoldEnvironmentReferences) {
   EXPECT_EQ(folder_.read("from-env/out.log"), Lines({"to out"}));
 }
 
-TEST_F(OutputRedirection, AFileThatCannotBeOpenedLeavesTheStreamOnTheConsole) {
+TEST_F(OutputRedirection, RelativeFilesAreMadeBelowTheWorkingDirectoryTheLaunchHas) {
+  script("app/Main", kTalkingProgram);
+  folder_.makeFolder("elsewhere");
+  RunOptions startedElsewhere;
+  startedElsewhere.workingDirectory = folder_.pathOf("elsewhere");
+  redirect(NativePath("logs/new/out.log"), "");
+  launch(startedElsewhere);
+  EXPECT_EQ(folder_.read("elsewhere/logs/new/out.log"), Lines({"to out"}));
+  // "Override WorkingDir" makes the executable's folder the working directory first.
+  folder_.write("launcher.ini", folder_.read("launcher.ini") + "Override WorkingDir=yes\n");
+  launch(startedElsewhere);
+  EXPECT_EQ(folder_.read("logs/new/out.log"), Lines({"to out"}));
+}
+
+TEST_F(OutputRedirection, AFolderThatCannotBeMadeLeavesTheStreamOnTheConsoleQuietly) {
   script("app/Main", kTalkingProgram);
   folder_.write("blocker", "a file where a folder would have to be");
   redirect(folder_.pathOf("blocker/out.log"), folder_.pathOf("err.log"));
   RunResult run = launch();
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.output, Lines({"to out"}));
+  EXPECT_EQ(run.error, kReportHead);  // no exception of the launcher's making
+  EXPECT_EQ(folder_.read("err.log"), kErrorLines);
+}
+
+TEST_F(OutputRedirection, AFileThatCannotBeOpenedLeavesTheStreamOnTheConsole) {
+  script("app/Main", kTalkingProgram);
+  folder_.makeFolder("taken");  // a folder where the file would have to be
+  redirect(folder_.pathOf("taken"), folder_.pathOf("err.log"));
+  RunResult run = launch();
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.output, Lines({"to out"}));
   // The file stream's failure is printed on the console's standard error,
   // before standard error itself is redirected.
-  EXPECT_EQ(run.error.rfind(kReportHead + "java.io.FileNotFoundException: " + folder_.pathOf("blocker/out.log"), 0), 0u)
+  EXPECT_EQ(run.error.rfind(kReportHead + "java.io.FileNotFoundException: " + folder_.pathOf("taken"), 0), 0u)
       << run.error;
   EXPECT_EQ(folder_.read("err.log"), kErrorLines);
 }

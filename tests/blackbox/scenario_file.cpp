@@ -41,6 +41,10 @@ Scenario ReadScenario(const std::string& text) {
       block = &scenario.files[rest];
     } else if (Keyword(line, "jar", rest)) {
       scenario.jars.push_back(rest);
+    } else if (Keyword(line, "planted", rest)) {
+      scenario.planted.push_back(rest);
+    } else if (Keyword(line, "working-directory", rest)) {
+      scenario.workingDirectory = rest;
     } else if (Keyword(line, "embedded-jar", rest)) {
       scenario.embeddedJar = true;
     } else if (Keyword(line, "argument", rest)) {

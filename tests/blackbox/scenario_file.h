@@ -10,6 +10,8 @@ struct Scenario {
   std::string settings;
   std::vector<std::string> jars;
   bool embeddedJar = false;
+  std::vector<std::string> planted;  // folders that get the planted class and resource
+  std::string workingDirectory;      // below the launcher's folder; empty: that folder itself
   std::vector<std::string> arguments;
   std::map<std::string, std::string> environment;
   int exitCode = 0;

@@ -55,7 +55,8 @@ RunResult RunLauncher(const std::string& launcher, RunOptions options) {
   std::vector<std::string> command{std::istream_iterator<std::string>(words), {}};
   options.arguments.insert(options.arguments.begin(), launcher);
   options.arguments.insert(options.arguments.begin(), command.begin() + 1, command.end());
-  options.workingDirectory = launcher.substr(0, launcher.rfind(kPathSeparator[0]));
+  if (options.workingDirectory.empty())
+    options.workingDirectory = launcher.substr(0, launcher.rfind(kPathSeparator[0]));
   options.timeoutMilliseconds *= 10;
   return RunProgram(command.front(), options);
 }
@@ -71,22 +72,29 @@ TEST_P(Scenarios, BehaveAlikeOnEveryRuntime) {
   Scenario scenario = ReadScenario(ReadFile(fs::path(SCENARIO_CASES) / (GetParam() + ".txt")));
   ScratchFolder folder;
   std::string folderPath = folder.path() + kPathSeparator;
+  std::string launcher = InstallLauncher(folder, "app" + ExecutableSuffix());
   auto substituted = [&](std::string text) {
     text = Replaced(text, "@RUNTIME@", runtime);
     text = Replaced(text, "@VMLIB@", runtime + kPathSeparator + kVmLibrary);
+    text = Replaced(text, "@LAUNCHER@", launcher);
     text = Replaced(text, "@FOLDER@", folderPath);
     text = Replaced(text, "@SEP@", kClassPathSeparator);
     return Replaced(text, "@/@", kPathSeparator);
   };
-
-  std::string launcher = InstallLauncher(folder, "app" + ExecutableSuffix());
   folder.write("app.ini", substituted(scenario.settings));
   for (const std::string& jar : scenario.jars) CopyFileTo(SCENARIO_JAR, folder.pathOf(jar));
   if (scenario.embeddedJar) {
     std::ofstream(fs::path(launcher), std::ios::binary | std::ios::app) << ReadFile(SCENARIO_JAR);
   }
 
+  for (const std::string& planted : scenario.planted)
+    fs::copy(SCENARIO_PLANTED, fs::path(folder.pathOf(planted)), fs::copy_options::recursive);
+
   RunOptions options;
+  if (!scenario.workingDirectory.empty()) {
+    options.workingDirectory = folder.pathOf(scenario.workingDirectory);
+    fs::create_directories(fs::path(options.workingDirectory));
+  }
   options.arguments = scenario.arguments;
   for (const auto& [name, value] : scenario.environment) options.environment[name] = substituted(value);
   RunResult run = RunLauncher(launcher, options);

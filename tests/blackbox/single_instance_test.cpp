@@ -1,6 +1,6 @@
 // Single-instance mode with the test VM, whose event log shows every call of
-// secondaryMain: the void form, many later starts at once, and executables
-// that must not meet.
+// secondaryMain: arguments of any number and size, the void form, many later
+// starts at once, and executables that must not meet.
 #include <set>
 
 #include "single_instance_launch.h"
@@ -10,6 +10,26 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class SingleInstance : public SingleInstanceLaunch {};
+
+TEST_F(SingleInstance, ArgumentsArriveExactlyWhateverTheirNumberAndSize) {
+  application(kIntSecondaryMain);
+  startFirst();
+  // 1041 bytes as the later start sends them (each argument and a zero byte);
+  // then 24 file names of 255 characters, 6 KB.
+  const std::string longPath(1040, 'p');
+  std::vector<std::string> fileNames;
+  std::string servedNames;
+  for (char k = 0; k < 24; ++k) {
+    fileNames.push_back(std::string(251, static_cast<char>('a' + k)) + ".txt");
+    servedNames += (k ? " [" : "[") + fileNames.back() + "]";
+  }
+  EXPECT_EQ(startLater({}).exitCode, 7);
+  EXPECT_EQ(startLater({"a", "", "b"}).exitCode, 7);
+  EXPECT_EQ(startLater({longPath}).exitCode, 7);
+  EXPECT_EQ(startLater(fileNames).exitCode, 7);
+  EXPECT_EQ(servedArguments(), (Lines{"{}", "{[a] [] [b]}", "{[" + longPath + "]}", "{" + servedNames + "}"}));
+  EXPECT_EQ(endFirst().exitCode, 0);
+}
 
 TEST_F(SingleInstance, VoidSecondaryMainEndsTheLaterStartWithZero) {
   application("method secondaryMain ([Ljava/lang/String;)V\nreturn\n");

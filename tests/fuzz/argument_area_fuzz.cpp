@@ -1,9 +1,11 @@
-// The single-instance argument area. Read on any bytes (another process
-// filled them), it yields at most one argument per zero byte and never reads
-// past the area; written, every argument list that fits reads back intact up
-// to its first empty argument after the first.
+// The single-instance argument list and area. Read on any bytes (another
+// process filled them), an area never yields more than it holds: a list no
+// longer than the area with at most one argument per zero byte, or a mapping
+// name cut at the area's end. Written, every argument list comes back intact,
+// from the area itself or through the mapping it names.
 #include <algorithm>
 #include <array>
+
 #include "fuzz_text.h"
 #include "instance/argument_area.h"
 
@@ -11,14 +13,6 @@ namespace {
 
 using Area = std::array<unsigned char, kArgumentAreaSize>;
 using Arguments = std::vector<std::u16string>;
-
-// What a later start's list reads back as.
-Arguments AsRead(Arguments arguments) {
-  if (arguments.empty()) return {u""};
-  for (std::size_t i = 1; i < arguments.size(); ++i)
-    if (arguments[i].empty()) arguments.resize(i);
-  return arguments;
-}
 
 }  // namespace
 
@@ -30,8 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::vector<std::uint8_t> filled = data.ConsumeBytes<std::uint8_t>(area.size());
     std::copy(filled.begin(), filled.end(), area.begin());
     if (data.ConsumeBool()) std::fill(area.begin() + filled.size(), area.end(), 0xFF);
-    const Arguments read = ReadArguments(area.data());
-    FUZZ_CHECK(read.size() <= static_cast<std::size_t>(std::count(area.begin(), area.end(), 0)));
+    const AreaContent content = ReadArea(area.data());
+    if (content.listIsHere) {
+      FUZZ_CHECK(content.list.size() == content.listSize && content.listSize <= kAreaListCapacity);
+      FUZZ_CHECK(DecodeArguments(content.list).size() ==
+                 static_cast<std::size_t>(std::count(content.list.begin(), content.list.end(), '\0')));
+    } else {
+      FUZZ_CHECK(content.listSize > kAreaListCapacity && content.mappingName.size() <= kAreaListCapacity);
+    }
     return 0;
   }
   // A list as a later start has it: command-line arguments hold no zero unit.
@@ -41,8 +41,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::replace(argument.begin(), argument.end(), u'\0', u'x');
     arguments.push_back(argument);
   }
+  const std::string list = EncodeArguments(arguments);
+  FUZZ_CHECK(DecodeArguments(list) == arguments);
   Area area;
   area.fill(0xAA);
-  if (WriteArguments(arguments, area.data())) FUZZ_CHECK(ReadArguments(area.data()) == AsRead(arguments));
+  if (list.size() <= kAreaListCapacity) {
+    WriteListToArea(list, area.data());
+    const AreaContent content = ReadArea(area.data());
+    FUZZ_CHECK(content.listIsHere && DecodeArguments(content.list) == arguments);
+  } else {
+    // The name a later start gives its mapping; the list itself is in the mapping.
+    const std::u16string name = arguments.front().substr(0, 300);
+    if (WriteListPlaceToArea(list.size(), name, area.data())) {
+      const AreaContent content = ReadArea(area.data());
+      FUZZ_CHECK(!content.listIsHere && content.listSize == list.size());
+      FUZZ_CHECK(content.mappingName == name);
+    }
+  }
   return 0;
 }

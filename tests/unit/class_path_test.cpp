@@ -49,7 +49,7 @@ TEST(ClassPath, WindowsEntriesAreSearchedBelowTheExecutableFolder) {
                           u"D:\\libs\\x?.jar", u"\\missing\\*.jar",  u"lib\\app.jar"};
   EXPECT_EQ(BuildClassPath(entries, u"C:\\App\\app.exe", false, search.finder(), PathStyle::Windows),
             u"C:\\App\\lib\\a.jar;C:\\App\\lib\\b.jar;C:\\App\\app.jar;C:\\App\\classes;D:\\libs\\x.jar;"
-            u"\\\\srv\\s\\z.jar;D:\\libs\\y.jar;D:\\libs\\x?.jar;");
+            u"\\\\srv\\s\\z.jar;D:\\libs\\y.jar;D:\\libs\\x?.jar");
   // Absolute entries without "*" are not searched; a relative entry carries its own separator.
   EXPECT_EQ(search.patterns,
             (std::vector<std::u16string>{u"C:\\App\\lib\\*.jar", u"C:\\App\\app.jar", u"C:\\App\\classes",
@@ -63,6 +63,52 @@ TEST(ClassPath, EmbeddedJarPutsTheExecutableLast) {
             u"C:\\App\\lib\\a.jar;C:\\App\\app.exe");
   EXPECT_EQ(BuildClassPath({}, u"C:\\App\\app.exe", true, search.finder(), PathStyle::Windows), u"C:\\App\\app.exe");
   EXPECT_EQ(BuildClassPath({u"\\none.jar"}, u"C:\\App\\app.exe", false, search.finder(), PathStyle::Windows), u"");
+}
+
+// An empty element is the current directory to the VM: none at either end or
+// between entries, whatever gives the entries, while "." stays an entry.
+TEST(ClassPath, NoElementIsEmpty) {
+  FakeSearch search;
+  search.matches[u"C:\\App\\lib\\*.jar"] = {u"a.jar"};
+  search.matches[u"C:\\App"] = {u"App"};   // what an empty entry would find
+  search.matches[u"C:\\App."] = {u"App"};  // Windows drops a name's final dot
+  search.matches[u"/opt/app/lib/*.jar"] = {u"a.jar"};
+  search.matches[u"/opt/app/."] = {u"."};
+  const struct {
+    TokenList entries;
+    bool embeddedJar;
+    PathStyle style;
+    const char16_t* expected;
+  } rows[] = {
+      {{u"", u"\\lib\\*.jar", u"", u"D:\\x.jar", u""}, false, PathStyle::Windows, u"C:\\App\\lib\\a.jar;D:\\x.jar"},
+      {{u"\\missing\\*.jar", u"D:\\x.jar", u"\\missing.jar"}, true, PathStyle::Windows, u"D:\\x.jar;C:\\App\\app.exe"},
+      {{u"\\missing\\*.jar"}, true, PathStyle::Windows, u"C:\\App\\app.exe"},
+      {{u"."}, false, PathStyle::Windows, u"C:\\App"},
+      {{u"", u"\\lib\\*.jar", u"", u"/x.jar", u""}, false, PathStyle::Posix, u"/opt/app/lib/a.jar:/x.jar"},
+      {{u"\\missing\\*.jar", u"."}, true, PathStyle::Posix, u"/opt/app/.:/opt/app/app"},
+  };
+  for (const auto& row : rows) {
+    const std::u16string executable = row.style == PathStyle::Windows ? u"C:\\App\\app.exe" : u"/opt/app/app";
+    EXPECT_EQ(BuildClassPath(row.entries, executable, row.embeddedJar, search.finder(), row.style), row.expected)
+        << ToUtf8(row.expected);
+  }
+}
+
+TEST(ClassPath, EmptyElementsAreTakenOutOfAnExpandedList) {
+  const struct {
+    const char16_t* list;
+    PathStyle style;
+    const char16_t* expected;
+  } rows[] = {
+      {u"C:\\a.jar;;C:\\b.jar;", PathStyle::Windows, u"C:\\a.jar;C:\\b.jar"},
+      {u";C:\\a.jar", PathStyle::Windows, u"C:\\a.jar"},
+      {u";;;", PathStyle::Windows, u""},
+      {u".;C:\\a.jar", PathStyle::Windows, u".;C:\\a.jar"},
+      {u"/a.jar:", PathStyle::Posix, u"/a.jar"},
+      {u"::/a.jar::/b;c:", PathStyle::Posix, u"/a.jar:/b;c"},
+      {u":.", PathStyle::Posix, u"."},
+  };
+  for (const auto& row : rows) EXPECT_EQ(WithoutEmptyElements(row.list, row.style), row.expected) << ToUtf8(row.list);
 }
 
 TEST(ClassPath, PosixJoinsWithOneSlashAndReadsBackslashesAsSlashes) {

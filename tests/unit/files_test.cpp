@@ -87,11 +87,29 @@ TEST_F(Files, CreateParentDirectoriesMakesEveryMissingFolderButNotTheFile) {
 }
 
 TEST_F(Files, CreateParentDirectoriesReportsTheFirstFailure) {
-  write("file", "x");  // a file where a folder should go
-  int error = CreateParentDirectories(at("file/sub/out.txt"));
-  EXPECT_NE(error, 0);
-  EXPECT_FALSE(IsAlreadyExistsError(error));
+  write("file", "x");  // a file where a folder should go: it is the failure
+  for (const char* path : {"file/sub/out.txt", "file/out.txt"}) {
+    const int error = CreateParentDirectories(at(path));
+    EXPECT_TRUE(IsAlreadyExistsError(error)) << path << " " << error;
+  }
   EXPECT_FALSE(fs::exists(root_ / "file" / "sub"));
+  // What could not be made below an empty folder that was there leaves that folder.
+  fs::create_directory(root_ / "kept");
+  EXPECT_NE(CreateParentDirectories(at("kept/" + std::string(300, 'n') + "/out.txt")), 0);
+  EXPECT_TRUE(fs::is_directory(root_ / "kept"));
+  // A folder made for the path goes again when the next one cannot be made.
+  EXPECT_NE(CreateParentDirectories(at("made/" + std::string(300, 'n') + "/out.txt")), 0);
+  EXPECT_FALSE(fs::exists(root_ / "made"));
+}
+
+TEST_F(Files, CreateParentDirectoriesOfARelativePathStartsInTheCurrentFolder) {
+  fs::path previous = fs::current_path();
+  fs::current_path(root_);
+  EXPECT_EQ(CreateParentDirectories(u"logs" + std::u16string(1, kPathSeparator) + u"out" +
+                                    std::u16string(1, kPathSeparator) + u"out.txt"),
+            0);
+  fs::current_path(previous);
+  EXPECT_TRUE(fs::is_directory(root_ / "logs" / "out"));
 }
 
 TEST_F(Files, CreateParentDirectoriesOfAnExistingFileDoesNothing) {

@@ -83,12 +83,21 @@ TEST_F(SettingsLoading, VersionWordAnyIsExact) {
   EXPECT_EQ(settings_.minimumVersion.count, 0);  // a version text without digits
 }
 
+// Word lists get a blank in front of a continued value; every other key takes it as written.
 TEST_F(SettingsLoading, ContinuationSectionsFeedTheValueKeys) {
-  ASSERT_TRUE(load(kMainClass + "[Java Runtime Environment+]\nMaximum Version=1.5\nMain Class=ignored\n"
-                                "[Application+]\nPair Product=C:\\pair.exe\n"));
+  ASSERT_TRUE(load(kMainClass +
+                   "[Java Runtime Environment+]\nMaximum Version=1.5\nMain Class=ignored\nJVM Type=server\n"
+                   "Virtual Machine Parameters=-Xmx1g\n"
+                   "[Application+]\nPair Product=C:\\pair.exe\nOutput File=logs\\out.log\nCmd=-x\n"
+                   "[Class Path+]\nClass Path=\\lib\\a.jar;\\lib\\b.jar\n"));
   EXPECT_EQ(settings_.maximumVersion.toText(), u"1.5");
   EXPECT_EQ(settings_.mainClass, u"com/example/Main");
-  EXPECT_EQ(settings_.pairProduct, u" C:\\pair.exe");
+  EXPECT_EQ(settings_.serverVmMode, ServerVmMode::ServerOnly);
+  EXPECT_EQ(settings_.pairProduct, u"C:\\pair.exe");
+  EXPECT_EQ(settings_.outputFile, u"logs\\out.log");
+  EXPECT_EQ(settings_.classPath, u"\\lib\\a.jar;\\lib\\b.jar");
+  EXPECT_EQ(settings_.vmParameters, u" -Xmx1g");
+  EXPECT_EQ(settings_.extraArguments, u" -x");
 }
 
 TEST_F(SettingsLoading, MissingMainClassOrFileFails) {

@@ -65,14 +65,30 @@ TEST_F(SettingsFile, ReadsLongValuesWhole) {
   }
 }
 
-TEST_F(SettingsFile, ContinuationSectionsAddALeadingBlank) {
+TEST_F(SettingsFile, ContinuationSectionsFillEmptyKeys) {
   write("[Application]\r\nBoth=main\r\n[Application+]\r\nCmd=-x\r\nBoth=ignored\r\nSpaced= -y\r\n");
-  EXPECT_EQ(reader().readValue(u"Application", u"Cmd"), u" -x");
-  EXPECT_EQ(reader().readValue(u"Application", u"Both"), u"main");
-  EXPECT_EQ(reader().readValue(u"Application", u"Missing"), u"");
+  const struct {
+    const char16_t* key;
+    Continuation continuation;
+    const char16_t* expected;
+  } rows[] = {
+      {u"Cmd", Continuation::Words, u" -x"},     // a blank in front keeps the words apart
+      {u"Cmd", Continuation::AsWritten, u"-x"},  // a path or a single word must not get one
+      {u"Cmd", Continuation::None, u""},
+      {u"Spaced", Continuation::AsWritten, u"-y"},  // surrounding blanks are never part of a value
+      {u"Both", Continuation::Words, u"main"},
+      {u"Both", Continuation::AsWritten, u"main"},
+      {u"Missing", Continuation::Words, u""},
+      {u"Missing", Continuation::AsWritten, u""},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(reader().readValue(u"Application", row.key, row.continuation), row.expected)
+        << ToUtf8(row.key) << " " << static_cast<int>(row.continuation);
 }
 
-TEST_F(SettingsFile, MissingFileReadsEmpty) { EXPECT_EQ(reader().readValue(u"Application", u"Cmd"), u""); }
+TEST_F(SettingsFile, MissingFileReadsEmpty) {
+  EXPECT_EQ(reader().readValue(u"Application", u"Cmd", Continuation::Words), u"");
+}
 
 TEST_F(SettingsFile, WrittenValueReadsBack) {
   write("[Java Runtime Environment]\r\nMain Class=a.B\r\n");

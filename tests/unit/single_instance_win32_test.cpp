@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "instance/argument_area.h"
+#include "instance/argument_area_win32.h"
 #include "instance/instance_channel.h"
 #include "support/handles_win32.h"
 #include "support/text.h"
@@ -69,9 +70,21 @@ TEST(SingleInstanceChannel, FirstInstancePublishesTheBlockAndTakesRequests) {
   // A request as a later start makes it: the listener takes the arguments at once.
   UniqueHandle taken = OpenNamedEvent(name + u"_upr_taken");
   ASSERT_TRUE(taken);
-  ASSERT_TRUE(WriteArguments({u"a", u"b"}, block.argumentArea()));
+  WriteListToArea(EncodeArguments({u"a", u"b"}), block.argumentArea());
   ASSERT_TRUE(PostThreadMessageW(listenerId, requestMessage, GetCurrentThreadId(), 0));
   EXPECT_EQ(WaitForSingleObject(taken.get(), 5000), WAIT_OBJECT_0);
+
+  // One whose arguments lie in a mapping that is not there: answered with -1, not served.
+  MSG reply;
+  PeekMessageW(&reply, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // this thread's queue, for the reply
+  ASSERT_TRUE(WriteListPlaceToArea(5000, name + u"_upr_args_gone", block.argumentArea()));
+  ASSERT_TRUE(PostThreadMessageW(listenerId, requestMessage, GetCurrentThreadId(), 0));
+  EXPECT_EQ(WaitForSingleObject(taken.get(), 5000), WAIT_OBJECT_0);
+  bool replied = false;
+  for (int wait = 0; wait < 500 && !replied; ++wait, Sleep(10))
+    replied = PeekMessageW(&reply, nullptr, requestMessage, requestMessage, PM_REMOVE) != 0;
+  ASSERT_TRUE(replied);
+  EXPECT_EQ(static_cast<int>(reply.wParam), -1);
 
   target.ready.abandon();  // the server thread gives up: main never came
   channel.reset();
@@ -95,7 +108,7 @@ class FakeFirstInstance {
       while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message != requestMessage_) continue;
         requester_ = static_cast<DWORD>(message.wParam);
-        arguments_ = ReadArguments(block_.argumentArea());
+        arguments_ = TakeArguments(block_.argumentArea()).value_or(Arguments{u"(unreadable)"});
         PostThreadMessageW(requester_, requestMessage_, static_cast<WPARAM>(reply), 0);
         Sleep(100);  // a later start that did not wait would be gone by now
         released_ = true;
@@ -165,15 +178,33 @@ TEST(SingleInstanceChannel, NegativeRepliesKeepTheirSign) {
   EXPECT_EQ(StartLater(name, {}, first).exitCode, -3);
 }
 
-TEST(SingleInstanceChannel, TooLongArgumentsFailAndLeaveTheBlockAlone) {
-  const std::u16string name = UniqueName("TooLong");
+// Arguments too long for the area travel in a mapping of the later start's,
+// which lasts until the request is served and not beyond the later start.
+TEST(SingleInstanceChannel, LongArgumentsTravelInAMappingOfTheirOwn) {
+  const std::u16string name = UniqueName("Long");
+  const std::u16string mapping = name + u"_upr_args_" + ToDecimal(GetCurrentProcessId());
+  for (const Arguments& arguments : {Arguments{std::u16string(kAreaListCapacity, u'x')},
+                                     Arguments{std::u16string(3000, u'\u00e9'), u"", std::u16string(3000, u'y')}}) {
+    FakeFirstInstance first(name, 5);
+    LaterStart start = StartLater(name, arguments, first);
+    EXPECT_EQ(start.role, InstanceRole::Later);
+    EXPECT_TRUE(start.waitedForTheCopy);
+    EXPECT_EQ(first.arguments(), arguments);
+    EXPECT_EQ(start.exitCode, 5);
+    EXPECT_EQ(ReadArea(first.block().argumentArea()).mappingName, mapping);
+    EXPECT_FALSE(UniqueHandle(OpenFileMappingW(FILE_MAP_READ, FALSE, Wide(mapping))));  // gone with the later start
+  }
+}
+
+TEST(SingleInstanceChannel, AMappingNameThatIsTakenFailsTheHandOver) {
+  const std::u16string name = UniqueName("Taken");
+  UniqueHandle squatter(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096,
+                                           Wide(name + u"_upr_args_" + ToDecimal(GetCurrentProcessId()))));
+  ASSERT_TRUE(squatter);
   FakeFirstInstance first(name, 0);
-  std::memset(first.block().argumentArea(), 0x55, kArgumentAreaSize);
-  LaterStart start = StartLater(name, {std::u16string(1039, u'x')}, first);
-  EXPECT_EQ(start.role, InstanceRole::HandOverFailed);
-  EXPECT_EQ(first.block().argumentArea()[0], 0x55);
-  EXPECT_EQ(first.block().argumentArea()[kArgumentAreaSize - 1], 0x55);
+  EXPECT_EQ(StartLater(name, {std::u16string(2000, u'x')}, first).role, InstanceRole::HandOverFailed);
   EXPECT_EQ(first.requester(), 0u);
+  EXPECT_EQ(StartLater(name, {u"short"}, first).role, InstanceRole::Later);  // the area needs no mapping
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // size and the arguments of main, on both platforms' rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "support/text.h"
@@ -13,6 +14,7 @@ namespace {
 struct FakeMachine {
   std::map<std::u16string, std::u16string, std::less<>> variables;
   std::map<std::u16string, std::vector<std::u16string>> matches;
+  std::map<std::u16string, std::u16string> shortNames;  // the narrow text carries ASCII only when set
   int memoryQueries = 0;
 
   MachineFacts facts() {
@@ -28,7 +30,15 @@ struct FakeMachine {
             [this](const std::u16string& pattern) {
               auto found = matches.find(pattern);
               return found == matches.end() ? std::vector<std::u16string>{} : found->second;
-            }};
+            },
+            {[this](std::u16string_view text) {
+               return shortNames.empty() || std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; });
+             },
+             [this](const std::u16string& path) -> std::optional<std::u16string> {
+               auto found = shortNames.find(path);
+               if (found == shortNames.end()) return std::nullopt;
+               return found->second;
+             }}};
   }
 };
 
@@ -95,7 +105,7 @@ TEST(VmPlan, PosixServiceLeavesItsStopSignalsToTheLauncher) {
 
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_HOME"), u"/jdk");
   EXPECT_EQ(ValueOf(plan, u"PATH"), u"/usr/bin:/jdk/bin");
-  EXPECT_EQ(plan.options, (TokenList{u"-Xrs", u"-Djava.class.path=/opt/app/app.jar:", u"-Dpath=/usr/bin:/jdk/bin",
+  EXPECT_EQ(plan.options, (TokenList{u"-Xrs", u"-Djava.class.path=/opt/app/app.jar", u"-Dpath=/usr/bin:/jdk/bin",
                                      u"-Dlower=%path%"}));
   EXPECT_TRUE(plan.staysAttached);
   EXPECT_EQ(plan.mainThreadStackSize, 0u);
@@ -111,9 +121,9 @@ TEST(VmPlan, OnlyAPosixServiceGetsTheSignalOption) {
     const char16_t* classPath;
     const char16_t* firstOption;
   } rows[] = {
-      {PathStyle::Windows, false, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar;"},
-      {PathStyle::Windows, true, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar;"},
-      {PathStyle::Posix, false, u"/app.jar", u"-Djava.class.path=/app.jar:"},
+      {PathStyle::Windows, false, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar"},
+      {PathStyle::Windows, true, u"C:\\app.jar", u"-Djava.class.path=C:\\app.jar"},
+      {PathStyle::Posix, false, u"/app.jar", u"-Djava.class.path=/app.jar"},
       {PathStyle::Posix, true, u"/app.jar", u"-Xrs"},
   };
   for (const auto& row : rows) {
@@ -124,6 +134,30 @@ TEST(VmPlan, OnlyAPosixServiceGetsTheSignalOption) {
     ASSERT_FALSE(plan.options.empty());
     EXPECT_EQ(plan.options.front(), row.firstOption) << ToUtf8(row.classPath) << " service " << row.isService;
   }
+}
+
+TEST(VmPlan, AVariableInTheClassPathBringsNoEmptyElement) {
+  FakeMachine machine;
+  machine.variables = {{u"TAIL", u"x.jar::/y.jar:"}};
+  LauncherSettings settings;
+  settings.classPath = u"/%TAIL%";
+  EXPECT_EQ(PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Posix).options,
+            (TokenList{u"-Djava.class.path=/x.jar:/y.jar"}));
+}
+
+TEST(VmPlan, PathsTheNarrowTextCannotCarryGoByTheirShortNames) {
+  FakeMachine machine;
+  machine.shortNames = {{u"C:\\\u65e5\\a.jar", u"C:\\8AB1~1\\a.jar"}};
+  LauncherSettings settings;
+  settings.classPath = u"C:\\\u65e5\\a.jar;C:\\b.jar";
+  settings.vmParameters = u"-Dtitle=\u65e5";
+  VmPlan plan = PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
+  EXPECT_EQ(plan.options, (TokenList{u"-Djava.class.path=C:\\8AB1~1\\a.jar;C:\\b.jar", u"-Dtitle=\u65e5"}));
+  EXPECT_FALSE(plan.uncarriedPath);
+
+  machine.shortNames[u"C:\\\u65e5\\a.jar"] = u"C:\\\u65e5\\a.jar";  // a volume without short names
+  plan = PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
+  EXPECT_EQ(plan.uncarriedPath, u"C:\\\u65e5\\a.jar");
 }
 
 TEST(VmPlan, AClassPathThatComesOutEmptyIsNoPlanToRun) {

@@ -48,6 +48,20 @@ bool embeddedBlock(const std::string& bytes, const std::string& name, std::strin
   return false;
 }
 
+// Whether a central directory header of the zip (a jar, or a program with a
+// jar appended) names the file: the signature, the name's length at offset 28
+// and the name itself at offset 46.
+bool namesInZip(const std::string& bytes, const std::string& name) {
+  const std::string signature("PK\x01\x02", 4);
+  for (std::size_t at = bytes.find(signature); at != std::string::npos; at = bytes.find(signature, at + 1)) {
+    if (at + 46 > bytes.size()) break;
+    const std::size_t length = static_cast<unsigned char>(bytes[at + 28]) |
+                               static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 29])) << 8;
+    if (length == name.size() && bytes.compare(at + 46, length, name) == 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool findClassScript(const std::string& classPath, const std::string& name, std::string& script) {
@@ -62,6 +76,16 @@ bool findClassScript(const std::string& classPath, const std::string& name, std:
     } else if (platform::readFile(entry, bytes) && embeddedBlock(bytes, name, script)) {
       return true;
     }
+  }
+  return false;
+}
+
+bool findResource(const std::string& classPath, const std::string& name) {
+  for (const std::string& entry : entries(classPath)) {
+    std::string bytes;
+    if (platform::isDirectory(entry) ? platform::exists(entry + "/" + name)
+                                     : platform::readFile(entry, bytes) && namesInZip(bytes, name))
+      return true;
   }
   return false;
 }

@@ -1,5 +1,8 @@
 #include "interpreter.h"
 
+#include <algorithm>
+
+#include "classpath.h"
 #include "exceptions.h"
 #include "refs.h"
 #include "script.h"
@@ -19,6 +22,11 @@ std::string frameOf(const Class& owner, const ScriptMethod& method) {
 // "label name [value]", or "label name null" when there is no value.
 std::string shown(const std::string& label, const std::string& name, bool present, const std::u16string& value) {
   return label + " " + name + " " + (present ? "[" + escape(value) + "]" : std::string("null"));
+}
+
+// "label name found", or "label name missing".
+std::string lookedUp(const std::string& label, const std::string& name, bool present) {
+  return label + " " + name + (present ? " found" : " missing");
 }
 
 struct Started {
@@ -90,6 +98,7 @@ class Interpreter {
 
   bool print(const Statement& s) {
     const Options& options = vm().options;
+    const std::string& classPath = options.properties.at("java.class.path");
     switch (s.item) {
       case Statement::Item::Text:
         printLine(s.toErr, s.text);
@@ -108,6 +117,15 @@ class Interpreter {
         printLine(s.toErr, shown("property", s.target, present, present ? fromUtf8(found->second) : u""));
         break;
       }
+      case Statement::Item::Class: {
+        std::string name = s.target, script;
+        std::replace(name.begin(), name.end(), '.', '/');
+        printLine(s.toErr, lookedUp("class", s.target, findClassScript(classPath, name, script)));
+        break;
+      }
+      case Statement::Item::Resource:
+        printLine(s.toErr, lookedUp("resource", s.target, findResource(classPath, s.target)));
+        break;
       case Statement::Item::Stack:
         printLine(s.toErr, "stack " + std::to_string(platform::currentStackSize()));
         break;

@@ -142,20 +142,24 @@ class Parser {
       s.text = rest;
       return "";
     }
-    if (item == "env" || item == "property") {
-      s.item = item == "env" ? Statement::Item::Env : Statement::Item::Property;
-      s.target = rest;
-      return rest.empty() ? item + " needs a name" : "";
-    }
-    const std::pair<const char*, Statement::Item> bare[] = {{"args", Statement::Item::Args},
-                                                            {"stack", Statement::Item::Stack},
-                                                            {"thread", Statement::Item::Thread},
-                                                            {"maxheap", Statement::Item::MaxHeap}};
-    for (const auto& candidate : bare) {
-      if (item != candidate.first) continue;
+    // Items that name a variable, property, class or resource, and bare ones.
+    const struct {
+      const char* word;
+      Statement::Item item;
+      bool named;
+    } items[] = {{"env", Statement::Item::Env, true},        {"property", Statement::Item::Property, true},
+                 {"class", Statement::Item::Class, true},    {"resource", Statement::Item::Resource, true},
+                 {"args", Statement::Item::Args, false},     {"stack", Statement::Item::Stack, false},
+                 {"thread", Statement::Item::Thread, false}, {"maxheap", Statement::Item::MaxHeap, false}};
+    for (const auto& candidate : items) {
+      if (item != candidate.word) continue;
+      s.item = candidate.item;
+      if (candidate.named) {
+        s.target = rest;
+        return rest.empty() ? item + " needs a name" : "";
+      }
       if (!rest.empty()) return item + " takes no operand";
-      if (candidate.second == Statement::Item::Args && !method.takesArgs) return "args in a method without arguments";
-      s.item = candidate.second;
+      if (candidate.item == Statement::Item::Args && !method.takesArgs) return "args in a method without arguments";
       return "";
     }
     return "unknown item " + item;

@@ -8,7 +8,7 @@ namespace testvm {
 
 struct Statement {
   enum class Kind { Print, Throw, Return, Exit, Sleep, Start, SetFlag, WaitFlag, WaitFile };
-  enum class Item { Text, Args, Env, Property, Stack, Thread, MaxHeap };
+  enum class Item { Text, Args, Env, Property, Class, Resource, Stack, Thread, MaxHeap };
 
   Kind kind;
   Item item = Item::Text;  // what Print prints
@@ -18,7 +18,7 @@ struct Statement {
   long number = 0;         // Return, Exit, Sleep
   bool hasText = false;    // Throw with a message
   std::string text;        // Print: the text; Throw: the message
-  std::string target;      // the class, method, flag, variable or property named, or the path
+  std::string target;      // the class, method, flag, variable, property or resource named, or the path
 };
 
 struct ScriptMethod {

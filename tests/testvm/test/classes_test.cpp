@@ -56,6 +56,35 @@ TEST_F(Classes, NoClassPathMeansTheCurrentFolder) {
   EXPECT_EQ(elsewhere.out.substr(0, 32), "host: create 0\nhost: find null\n");
 }
 
+TEST_F(Classes, ClassAndResourceStatementsSearchTheClassPath) {
+  write("app/Planted.tvm", greeting);
+  write("planted.xml", "<configuration/>");
+  write("lib/app/Main.tvm",
+        "method main ([Ljava/lang/String;)V\nout class app.Planted\nout resource planted.xml\n"
+        "out class app.Main\nout resource app/Main.tvm\nout resource packed.xml\nout resource listed.xml\n");
+  // A central directory header: its signature, the name's length at 28, the name at 46.
+  std::string header = std::string("PK\x01\x02", 4) + std::string(42, '\0') + "packed.xml";
+  header[28] = 10;
+  write("packed.jar", std::string("PK\x03\x04", 4) + "listed.xml" + header);
+  std::vector<std::string> main = {"find", "app/Main", "static", "main", "([Ljava/lang/String;)V", "call", "0"};
+  const std::string separator(1, harness::pathSeparator);
+  Outcome elsewhere = host(
+      std::vector<std::string>{"opt", "-Djava.class.path=" + path("lib") + separator + path("packed.jar"), "create"} +
+      main);
+  EXPECT_EQ(
+      elsewhere.out,
+      "host: create 0\nhost: find ok\nhost: static ok\nclass app.Planted missing\nresource planted.xml missing\n"
+      "class app.Main found\nresource app/Main.tvm found\nresource packed.xml found\nresource listed.xml missing\n"
+      "host: returned\n");
+  // A trailing separator is an empty entry: the current folder.
+  Outcome here = host(std::vector<std::string>{"opt", "-Djava.class.path=" + path("lib") + separator, "create"} + main);
+  EXPECT_EQ(
+      here.out,
+      "host: create 0\nhost: find ok\nhost: static ok\nclass app.Planted found\nresource planted.xml found\n"
+      "class app.Main found\nresource app/Main.tvm found\nresource packed.xml missing\nresource listed.xml missing\n"
+      "host: returned\n");
+}
+
 TEST_F(Classes, ClassEmbeddedInAJarIsFound) {
   // A stored jar holds the file verbatim, right after its name in the entry header.
   std::string jar =

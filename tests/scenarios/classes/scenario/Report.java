@@ -1,7 +1,7 @@
 package scenario;
 
 // Prints what a program received in the same form as the test VM's script
-// statements (out args, out env, out property, out thread), so one expected
+// statements (out args, out env, out property, out class, out resource, out thread), so one expected
 // output serves the real JVM and the test VM.
 public final class Report {
   private Report() {}
@@ -19,6 +19,22 @@ public final class Report {
   public static void property(String name) {
     String value = System.getProperty(name);
     System.out.println("property " + name + " " + (value == null ? "null" : "[" + escaped(value) + "]"));
+  }
+
+  public static void loadable(String className) {
+    boolean found;
+    try {
+      Class.forName(className, false, ClassLoader.getSystemClassLoader());
+      found = true;
+    } catch (ClassNotFoundException e) {
+      found = false;
+    }
+    System.out.println("class " + className + (found ? " found" : " missing"));
+  }
+
+  public static void resource(String name) {
+    boolean found = ClassLoader.getSystemResource(name) != null;
+    System.out.println("resource " + name + (found ? " found" : " missing"));
   }
 
   public static void thread() {
