@@ -29,8 +29,7 @@ int StartPairedLauncher(const LauncherSettings& settings) {
 // The in-process road. The library is loaded before an empty class path is
 // reported, so that a library that cannot be loaded is reported first.
 int HostVm(Launcher& launcher, const TokenList& startArguments) {
-  const VmPlan plan =
-      PlanVm(launcher.settings, launcher.runtime.vmLibraryPath, launcher.invocation, startArguments, ThisMachine());
+  VmPlan plan = PlanVm(launcher.settings, launcher.runtime, launcher.invocation, startArguments, ThisMachine());
   TraceVmPlan(plan);
   PrepareVmEnvironment(plan);
   std::optional<VmFunctions> functions = LoadVmLibrary(launcher.runtime.vmLibraryPath);
@@ -40,6 +39,7 @@ int HostVm(Launcher& launcher, const TokenList& startArguments) {
     ReportError(message::kNoClassPath);
     return -1;
   }
+  if (!launcher.classData.prepare(plan.classData)) plan = WithoutClassData(std::move(plan));
   return RunApplication(plan, *functions, launcher.vm, launcher.application.ready) == 0 ? 0 : -1;
 }
 

@@ -54,6 +54,7 @@ const SettingKey kSettingKeys[] = {
     {kApplication, u"Output File", true, [](auto text, auto& s) { s.outputFile = text; }},
     {kApplication, u"Error File", true, [](auto text, auto& s) { s.errorFile = text; }},
     {kApplication, u"Cmd", true, [](auto text, auto& s) { s.extraArguments = text; }},
+    {kRuntime, u"Class Data Sharing", true, [](auto text, auto& s) { s.classDataSharing = IsAutoSetting(text); }},
 };
 // clang-format on
 const std::size_t kSettingKeyCount = std::size(kSettingKeys);
