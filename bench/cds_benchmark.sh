@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # Class data sharing at start-up, two real subjects side by side in paired rounds:
 # javac compiling one small file, and Maven's --version through its class-world
-# launcher. Each subject's plain `java -cp` run is (a); (b) is, for now, `java`
-# with a dynamic archive of the same class path, first warm (archive in place),
-# then as a first start (the run that writes the archive).
+# launcher. Each subject's plain `java -cp` run is (a); (b) is the launcher with
+# "Class Data Sharing=auto", the same class path, options and arguments, first
+# warm (its archive in place), then as a first start (the run that writes it).
 #
-# Usage: bench/cds_benchmark.sh <cds_benchmark binary> [rounds]
-#   JDK_HOME (default: the Debian JDK 17), MAVEN_HOME (default /usr/share/maven).
+# Usage: bench/cds_benchmark.sh <cds_benchmark binary> <launcher> [rounds]
+#   JDK_HOME (default: the JDK cmake/jdk-home names), MAVEN_HOME (default /usr/share/maven).
 set -euo pipefail
 
 benchmark=$(realpath "$1")
-rounds=${2:-15}
-jdk=${JDK_HOME:-/usr/lib/jvm/java-17-openjdk-amd64}
+launcher=$(realpath "$2")
+rounds=${3:-15}
+here=$(cd "$(dirname "$0")" && pwd)
+jdk=${JDK_HOME:-$(cat "$here/../cmake/jdk-home")}
 maven=${MAVEN_HOME:-/usr/share/maven}
 java=$jdk/bin/java
-here=$(cd "$(dirname "$0")" && pwd)
 
 work=${TMPDIR:-/tmp}/launcher-cds-benchmark
 rm -rf "$work"
@@ -24,9 +25,6 @@ cp "$here/Hello.java" "$work/"
 # image, so the class path is one jar with nothing in it.
 "$jdk/bin/jar" cf "$work/javac-app.jar" -C "$work/empty" .
 trap 'rm -rf "$work"' EXIT
-
-# What the launcher adds: silence every archive message, before the user's options.
-quiet=(-Xlog:cds*=off)
 
 javac_options=(-cp "$work/javac-app.jar")
 javac_main=(com.sun.tools.javac.Main -d "$work/out" "$work/Hello.java")
@@ -48,39 +46,47 @@ same_output() {
   fi
 }
 
-# subject NAME TARGET OPTIONS... -- MAIN...
+# The launcher's archives go to a cache of the benchmark's own.
+export XDG_CACHE_HOME=$work/cache
+
+# subject NAME TARGET -cp CLASS_PATH OPTIONS... -- MAIN_CLASS ARGUMENTS...
 subject() {
-  local name=$1 target=$2; shift 2
+  local name=$1 target=$2 classpath=$4; shift 4
   local options=() main=()
   while [ "$1" != -- ]; do options+=("$1"); shift; done
   shift; main=("$@")
-  local archive=$work/$name.jsa
-
-  # ---- LAUNCHER: the launcher-based (b) goes here, once the setting exists. ----
-  # Lay out $work/$name-app (a copy of the launcher) beside $work/$name-app.ini with
-  # "Class Data Sharing=auto", "JRE Path=$jdk", the same class path, main class and
-  # VM parameters; point XDG_CACHE_HOME at a folder of $work; run it once to write
-  # the archive; then warm=("$work/$name-app" <arguments of main>) and, for the
-  # first start, first=("$work/$name-app" ...) with --fresh <that cache folder>.
-  local warm=("$java" "${quiet[@]}" "-XX:SharedArchiveFile=$archive" "${options[@]}" "${main[@]}")
-  local first=("$java" "${quiet[@]}" "-XX:ArchiveClassesAtExit=$work/$name-first.jsa" "${options[@]}" "${main[@]}")
-  "$java" "${quiet[@]}" "-XX:ArchiveClassesAtExit=$archive" "${options[@]}" "${main[@]}" >/dev/null 2>&1
-  # --------------------------------------------------------------------------------
+  local app=$work/$name-app
+  cp "$launcher" "$app"
+  cat >"$app.ini" <<SETTINGS
+[Java Runtime Environment]
+Main Class=${main[0]}
+JRE Path=$jdk
+Class Data Sharing=auto
+Virtual Machine Parameters=${options[*]}
+[Class Path]
+Class Path=$classpath
+SETTINGS
+  local warm=("$app" "${main[@]:1}")
+  "${warm[@]}" >/dev/null 2>&1  # makes the archive
+  local first=("${warm[@]}")
+  options=(-cp "$classpath" "${options[@]}")
 
   # The setting must stay silent: (b) prints exactly what (a) prints, warm and writing.
   local plain_output
   plain_output=$(cd "$work" && "$java" "${options[@]}" "${main[@]}" 2>&1)
   same_output "$name, warm" "$plain_output" "${warm[@]}"
-  rm -f "$work/$name-first.jsa"
+  local archive
+  archive=$(echo "$XDG_CACHE_HOME/$name-app"/*.jsa)
+  echo "$name: archive $(stat -c %s "$archive") bytes"
+  rm -rf "$XDG_CACHE_HOME/$name-app"
   same_output "$name, first start" "$plain_output" "${first[@]}"
 
   "$benchmark" --rounds "$rounds" --warmups 2 --target "$target" --dir "$work" \
-    --title "$name, warm: archive in place" "java -cp" "with archive" \
+    --title "$name, warm: archive in place" "java -cp" "launcher, Class Data Sharing=auto" \
     -- "$java" "${options[@]}" "${main[@]}" -- "${warm[@]}"
-  "$benchmark" --rounds "$rounds" --warmups 1 --dir "$work" --fresh "$work/$name-first.jsa" \
-    --title "$name, first start: archive written at exit" "java -cp" "writing archive" \
+  "$benchmark" --rounds "$rounds" --warmups 1 --dir "$work" --fresh "$XDG_CACHE_HOME/$name-app" \
+    --title "$name, first start: archive written at exit" "java -cp" "launcher, writing the archive" \
     -- "$java" "${options[@]}" "${main[@]}" -- "${first[@]}"
-  echo "  archive: $(stat -c %s "$archive") bytes"
 }
 
 subject javac 0.75 "${javac_options[@]}" -- "${javac_main[@]}"
