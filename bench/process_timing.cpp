@@ -30,6 +30,8 @@ ProcessCost MeasureProcess(const std::vector<std::string>& argv, const std::stri
     wait4(child, &status, 0, &usage);
     clock_gettime(CLOCK_MONOTONIC, &end);
     cost.seconds = (end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) / 1e9;
+    cost.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                      (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     cost.peakMebibytes = usage.ru_maxrss / 1024.0;  // ru_maxrss is in KiB on Linux
     cost.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }

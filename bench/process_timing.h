@@ -1,5 +1,5 @@
-// Runs a command to its end and measures it: wall time and the peak resident
-// set size that the kernel accounted to the child.
+// Runs a command to its end and measures it: wall time, processor time and the
+// peak resident set size that the kernel accounted to the child.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 
 struct ProcessCost {
   double seconds = 0;
+  double cpuSeconds = 0;  // user and system; less disturbed than wall time by other load
   double peakMebibytes = 0;
   int exitStatus = -1;
 };

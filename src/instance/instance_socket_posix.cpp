@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 
 #include "support/os.h"
 #include "support/text.h"
@@ -15,12 +14,6 @@
 namespace {
 
 constexpr std::size_t kNameEndLength = 40;
-
-std::uint64_t Fnv1a(std::string_view bytes) {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (unsigned char byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
-  return hash;
-}
 
 bool IsPrivateFolder(const std::string& folder) {
   struct stat status;
@@ -42,10 +35,8 @@ std::string InstanceSocketFolder() {
 
 std::string SocketFileName(std::u16string_view instanceName) {
   const std::string name = ToUtf8(instanceName);
-  char hash[17];
-  std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(Fnv1a(name)));
   const std::size_t end = name.size() > kNameEndLength ? name.size() - kNameEndLength : 0;
-  return name.substr(end) + "-" + hash;
+  return name.substr(end) + "-" + ToUtf8(HashText(name));
 }
 
 bool SendAll(int socket, std::string_view bytes) {

@@ -30,8 +30,7 @@ int StartPairedLauncher(const LauncherSettings& settings) {
 // reported, so that a library that cannot be loaded is reported first; then
 // an empty class path, then a path the VM could not be given.
 int HostVm(Launcher& launcher, const TokenList& startArguments) {
-  const VmPlan plan =
-      PlanVm(launcher.settings, launcher.runtime.vmLibraryPath, launcher.invocation, startArguments, ThisMachine());
+  VmPlan plan = PlanVm(launcher.settings, launcher.runtime, launcher.invocation, startArguments, ThisMachine());
   TraceVmPlan(plan);
   PrepareVmEnvironment(plan);
   std::optional<VmFunctions> functions = LoadVmLibrary(launcher.runtime.vmLibraryPath);
@@ -45,6 +44,7 @@ int HostVm(Launcher& launcher, const TokenList& startArguments) {
     ReportError(message::kPathNotInCodePage, {*plan.uncarriedPath});
     return -1;
   }
+  if (!launcher.classData.prepare(plan.classData)) plan = WithoutClassData(std::move(plan));
   return RunApplication(plan, *functions, launcher.vm, launcher.application.ready) == 0 ? 0 : -1;
 }
 

@@ -2,8 +2,8 @@
 // filled step by step, and destroyed when the launch ends, whichever step
 // ends it. Its members go in reverse order, and that is the teardown: the VM
 // first (DestroyJavaVM returns once the program's last non-daemon thread has
-// ended), then the single-instance channel, so that later starts are still
-// served while those threads run.
+// ended), then the class-data archive the VM wrote, then the single-instance
+// channel, so that later starts are still served while those threads run.
 #pragma once
 
 #include "instance/single_instance.h"
@@ -11,6 +11,7 @@
 #include "settings/launcher_settings.h"
 #include "support/os.h"
 #include "vmhost/application_calls.h"
+#include "vmhost/class_data_archive.h"
 #include "vmhost/vm_library.h"
 
 struct Launcher {
@@ -21,5 +22,6 @@ struct Launcher {
   ApplicationTarget application;
   SingleInstance instance;
   ChosenRuntime runtime;
+  ClassDataArchive classData;  // settled once the VM has ended
   JavaVm vm;
 };

@@ -6,8 +6,17 @@
 #include "runtime/vm_library_search.h"
 #include "settings/remembered_runtime.h"
 #include "support/trace.h"
+#include "vmhost/vm_environment.h"
 
 namespace {
+
+// What a runtime's release file says of it, for the runtimes that no
+// installer described.
+void Describe(ChosenRuntime& runtime) {
+  const ReleaseFacts facts = FileSystemProbe().releaseFacts(RuntimeHomeOf(runtime.vmLibraryPath));
+  runtime.version.parse(facts.javaVersion, 0);
+  runtime.isIbm = facts.isIbm();
+}
 
 void TraceLibrary(const std::u16string& vmLibrary) {
   Trace([&] { return u"VM library " + (vmLibrary.empty() ? u"none" : vmLibrary); });
@@ -24,6 +33,7 @@ std::optional<ChosenRuntime> UseRememberedRuntime(const LauncherSettings& settin
   TraceLibrary(runtime.vmLibraryPath);
   if (runtime.vmLibraryPath.empty()) return std::nullopt;
   runtime.runPairedLauncher = CheckPairedLauncher(settings.pairProduct, runtime.vmLibraryPath);
+  Describe(runtime);
   return runtime;
 }
 
@@ -37,6 +47,7 @@ std::optional<ChosenRuntime> UseBundledRuntime(const LauncherSettings& settings,
   runtime.vmLibraryPath = FindVmLibrary(folder, settings.serverVmMode).path;
   TraceLibrary(runtime.vmLibraryPath);
   if (runtime.vmLibraryPath.empty()) return std::nullopt;
+  Describe(runtime);
   return runtime;
 }
 
@@ -51,6 +62,7 @@ std::optional<ChosenRuntime> UseInstalledRuntime(const LauncherSettings& setting
   }
   if (!found) return std::nullopt;
   runtime.version = found->version;
+  runtime.isIbm = found->vendor == RuntimeVendor::Ibm;
   runtime.vmLibraryPath = FindVmLibrary(found->home, settings.serverVmMode).path;
   if (runtime.vmLibraryPath.empty()) return std::nullopt;
   return runtime;
@@ -63,6 +75,7 @@ std::optional<ChosenRuntime> AskUser(const LauncherSettings& settings, const std
   ChosenRuntime runtime;
   if (!AskUserForRuntime(settings, folder, runtime.vmLibraryPath)) return std::nullopt;
   runtime.runPairedLauncher = CheckPairedLauncher(settings.pairProduct, runtime.vmLibraryPath);
+  Describe(runtime);
   RememberRuntimeFolder(executablePath, settings, folder);
   return runtime;
 }

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "settings/launcher_settings.h"
-#include "support/java_version.h"
+#include "vmhost/vm_plan.h"
 
-struct ChosenRuntime {
-  std::u16string vmLibraryPath;
-  JavaVersion version;             // of an installed runtime; all zero for the other sources
+// Its VM library, version and VM's maker, as its release file or the place
+// that named it tell them.
+struct ChosenRuntime : HostedRuntime {
   bool runPairedLauncher = false;  // the paired launcher is to host it
 };
 

@@ -42,6 +42,7 @@ struct LauncherSettings {
   std::u16string pairProduct;
   bool pairReturnCode = false;
   bool overrideWorkingDir = false;
+  bool classDataSharing = false;  // the launcher keeps a class-data archive of the application
 
   // IBM VMs are admitted: threads that attach to the VM stay attached.
   bool admitsIbm() const { return acceptIbm || favorIbm; }

@@ -56,6 +56,7 @@ const SettingKey kSettingKeys[] = {
     {kApplication, u"Output File", kContinued, [](auto text, auto& s) { s.outputFile = text; }},
     {kApplication, u"Error File", kContinued, [](auto text, auto& s) { s.errorFile = text; }},
     {kApplication, u"Cmd", kContinuedWords, [](auto text, auto& s) { s.extraArguments = text; }},
+    {kRuntime, u"Class Data Sharing", kContinued, [](auto text, auto& s) { s.classDataSharing = IsAutoSetting(text); }},
 };
 // clang-format on
 const std::size_t kSettingKeyCount = std::size(kSettingKeys);

@@ -4,6 +4,8 @@
 
 bool IsYesSetting(std::u16string_view text) { return EqualsIgnoringCase(text, u"Yes"); }
 
+bool IsAutoSetting(std::u16string_view text) { return EqualsIgnoringCase(text, u"auto"); }
+
 bool IsServiceSetting(std::u16string_view text) { return text == u"service"; }
 
 bool IsSingleInstanceSetting(std::u16string_view text) { return text == u"yes"; }

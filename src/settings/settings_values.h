@@ -18,6 +18,9 @@ inline constexpr char16_t kClassPathSection[] = u"Class Path";
 // The "Yes" switches ("Override WorkingDir", "Pair Return Code", "Embedded Jar"): any case.
 bool IsYesSetting(std::u16string_view text);
 
+// "Class Data Sharing": "auto" in any case.
+bool IsAutoSetting(std::u16string_view text);
+
 // "Application Type": exactly "service".
 bool IsServiceSetting(std::u16string_view text);
 

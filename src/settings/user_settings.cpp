@@ -3,15 +3,14 @@
 #include "support/files.h"
 #include "support/os.h"
 
-namespace {
-
-// The product name without the characters a folder name cannot hold.
 std::u16string ProductFolderName(std::u16string_view productName) {
   std::u16string name;
   for (char16_t c : productName)
     if (std::u16string_view(u"\\?\"|><:/*").find(c) == std::u16string_view::npos) name += c;
   return name;
 }
+
+namespace {
 
 // The executable's file name with its extension replaced by "ini".
 std::u16string SettingsFileName(std::u16string_view executablePath, PathStyle style) {

@@ -14,6 +14,9 @@
 // missing; failures there are left to the write.
 std::u16string UserSettingsFilePath(const LauncherSettings& settings, std::u16string_view executablePath, bool create);
 
+// The product name without the characters a folder name cannot hold.
+std::u16string ProductFolderName(std::u16string_view productName);
+
 // The pure part: the file below base, the user's settings folder.
 std::u16string UserSettingsFilePathIn(std::u16string_view base, const LauncherSettings& settings,
                                       std::u16string_view executablePath, PathStyle style = kNativePathStyle);

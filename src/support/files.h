@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,3 +52,24 @@ bool IsFolder(const std::u16string& path);
 void RemoveEmptyDirectory(const std::u16string& path);
 // The path from the root: a relative one taken from the current folder.
 std::u16string AbsolutePath(const std::u16string& path);
+
+// What the file system says of a file or folder, links followed.
+struct FileFacts {
+  std::uint64_t size = 0;
+  std::int64_t modified = 0;  // nanoseconds since an epoch of the platform's
+  bool isFolder = false;
+};
+// Nothing when there is no such file or folder.
+std::optional<FileFacts> QueryFileFacts(const std::u16string& path);
+// The time now, as the modification times of QueryFileFacts count it.
+std::int64_t FileClockNow();
+
+// Creates a file that must not exist yet; false when it does or cannot be made.
+bool CreateNewFile(const std::u16string& path);
+// Gives a file another name, replacing a file of that name.
+bool RenameReplacing(const std::u16string& from, const std::u16string& to);
+bool RemoveFile(const std::u16string& path);
+// Sets a file's modification time to now.
+void TouchFile(const std::u16string& path);
+// The bytes free for this user on the volume of a folder; nothing when unknown.
+std::optional<std::uint64_t> FreeSpaceOf(const std::u16string& folder);

@@ -5,6 +5,8 @@
 #include <glob.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -91,3 +93,37 @@ MappedFile::~MappedFile() = default;
 const unsigned char* MappedFile::view() const { return static_cast<const unsigned char*>(mapping_->view); }
 
 std::size_t MappedFile::size() const { return mapping_->size; }
+
+std::optional<FileFacts> QueryFileFacts(const std::u16string& path) {
+  struct stat status;
+  if (stat(ToUtf8(path).c_str(), &status) != 0) return std::nullopt;
+  FileFacts facts;
+  facts.size = static_cast<std::uint64_t>(status.st_size);
+  facts.modified = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+  facts.isFolder = S_ISDIR(status.st_mode);
+  return facts;
+}
+
+std::int64_t FileClockNow() {
+  timespec now;
+  clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+bool CreateNewFile(const std::u16string& path) {
+  return static_cast<bool>(UniqueFd(open(ToUtf8(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644)));
+}
+
+bool RenameReplacing(const std::u16string& from, const std::u16string& to) {
+  return rename(ToUtf8(from).c_str(), ToUtf8(to).c_str()) == 0;
+}
+
+bool RemoveFile(const std::u16string& path) { return unlink(ToUtf8(path).c_str()) == 0; }
+
+void TouchFile(const std::u16string& path) { utimensat(AT_FDCWD, ToUtf8(path).c_str(), nullptr, 0); }
+
+std::optional<std::uint64_t> FreeSpaceOf(const std::u16string& folder) {
+  struct statvfs volume;
+  if (statvfs(ToUtf8(folder).c_str(), &volume) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(volume.f_bavail) * volume.f_frsize;
+}

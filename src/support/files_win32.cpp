@@ -67,3 +67,58 @@ MappedFile::~MappedFile() = default;
 const unsigned char* MappedFile::view() const { return static_cast<const unsigned char*>(mapping_->view.get()); }
 
 std::size_t MappedFile::size() const { return mapping_->size; }
+
+namespace {
+
+std::int64_t Nanoseconds(const FILETIME& time) {
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) * 100;
+}
+
+}  // namespace
+
+std::optional<FileFacts> QueryFileFacts(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(Wide(path), GetFileExInfoStandard, &data)) return std::nullopt;
+  FileFacts facts;
+  facts.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  facts.modified = Nanoseconds(data.ftLastWriteTime);
+  facts.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  return facts;
+}
+
+std::int64_t FileClockNow() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return Nanoseconds(now);
+}
+
+bool CreateNewFile(const std::u16string& path) {
+  return static_cast<bool>(
+      UniqueFileHandle(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
+// Files the VM writes are read-only, which Windows would neither replace nor delete.
+bool RenameReplacing(const std::u16string& from, const std::u16string& to) {
+  SetFileAttributesW(Wide(to), FILE_ATTRIBUTE_NORMAL);
+  return MoveFileExW(Wide(from), Wide(to), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool RemoveFile(const std::u16string& path) {
+  SetFileAttributesW(Wide(path), FILE_ATTRIBUTE_NORMAL);
+  return DeleteFileW(Wide(path)) != 0;
+}
+
+void TouchFile(const std::u16string& path) {
+  UniqueFileHandle file(CreateFileW(Wide(path), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  SetFileTime(file.get(), nullptr, nullptr, &now);  // the last-write time
+}
+
+std::optional<std::uint64_t> FreeSpaceOf(const std::u16string& folder) {
+  ULARGE_INTEGER available;
+  if (!GetDiskFreeSpaceExW(Wide(folder), &available, nullptr, nullptr)) return std::nullopt;
+  return available.QuadPart;
+}

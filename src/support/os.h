@@ -27,6 +27,9 @@ struct Invocation {
 // 208 and the platform's error code has then been reported.
 std::optional<Invocation> ReadInvocation();
 
+// This process's identifier.
+std::uint32_t ProcessIdentifier();
+
 // Makes the system's default locale the calling thread's, so that narrow text
 // for the VM is converted in the system's code page.
 void UseSystemDefaultLocale();

@@ -84,6 +84,8 @@ std::optional<Invocation> ReadInvocation() {
   return Invocation{std::move(*path), CommandLineArguments()};
 }
 
+std::uint32_t ProcessIdentifier() { return static_cast<std::uint32_t>(getpid()); }
+
 // Text for the VM is UTF-8 here whatever the locale.
 void UseSystemDefaultLocale() {}
 

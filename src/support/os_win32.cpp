@@ -51,6 +51,8 @@ std::optional<Invocation> ReadInvocation() {
   return Invocation{std::move(*path), ArgumentsOfCommandLine(FromWide(GetCommandLineW()))};
 }
 
+std::uint32_t ProcessIdentifier() { return GetCurrentProcessId(); }
+
 void UseSystemDefaultLocale() { SetThreadLocale(GetSystemDefaultLCID()); }
 
 std::optional<std::u16string> GetEnvironmentValue(const std::u16string& name) {

@@ -161,3 +161,16 @@ std::u16string FromUtf8(std::string_view text) {
 std::u16string FromAscii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
 
 std::u16string ToDecimal(long long value) { return FromAscii(std::to_string(value)); }
+
+std::uint64_t Fnv1a(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (unsigned char byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
+  return hash;
+}
+
+std::u16string HashText(std::string_view bytes) {
+  std::uint64_t hash = Fnv1a(bytes);
+  std::u16string text(16, u'0');
+  for (size_t k = 16; k-- > 0; hash >>= 4) text[k] = u"0123456789abcdef"[hash & 15];
+  return text;
+}

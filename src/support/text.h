@@ -2,6 +2,7 @@
 // code units and touches no operating-system service.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,11 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
 std::string ToUtf8(std::u16string_view text);
 // Malformed sequences become U+FFFD; encoded surrogates are read as units.
 std::u16string FromUtf8(std::string_view text);
+
+// A 64-bit FNV-1a hash of bytes, and its 16 lower-case hexadecimal digits:
+// short, stable names for long texts.
+std::uint64_t Fnv1a(std::string_view bytes);
+std::u16string HashText(std::string_view bytes);
 
 // For literals and ASCII-only values such as numbers.
 std::u16string FromAscii(std::string_view text);

@@ -3,6 +3,7 @@
 #include "support/messages.h"
 #include "support/os.h"
 #include "support/trace.h"
+#include "vmhost/class_data_archive.h"
 #include "vmhost/java_strings.h"
 #include "vmhost/output_redirection.h"
 
@@ -81,9 +82,27 @@ bool LeaveVm(const MainThreadCall& call) {
   return call.vm.get()->DetachCurrentThread() == JNI_OK;
 }
 
+// A VM that refuses the class-data archive's options is created without them:
+// the start goes on as without the setting.
+JNIEnv* CreateVm(const MainThreadCall& call) {
+  JNIEnv* env = nullptr;
+  const bool withArchive = call.plan.classData.use != ArchiveUse::None;
+  jint status =
+      call.vm.create(call.functions, call.plan.options, withArchive ? ClassDataArchive::FinishAtExit : nullptr, env);
+  if (status != JNI_OK && withArchive) {
+    Trace([] { return std::u16string(u"class data: the VM refused the archive's options"); });
+    status = call.vm.create(call.functions, WithoutClassData(call.plan).options, nullptr, env);
+  }
+  if (status != JNI_OK) {
+    ReportError(message::kJniException, {LoadMessage(message::kVmNotCreated), JniReasonText(status)});
+    return nullptr;
+  }
+  return env;
+}
+
 int JavaMainThread(void* context) {
   const MainThreadCall& call = *static_cast<const MainThreadCall*>(context);
-  JNIEnv* env = call.vm.create(call.functions, call.plan.options);
+  JNIEnv* env = CreateVm(call);
   TracePhase(u"VM creation");
   if (!env) return 1;
   RedirectConfiguredStreams(env, call.plan);

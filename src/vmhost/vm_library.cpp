@@ -43,7 +43,8 @@ std::uint32_t QueryDefaultJavaStackSize(const VmFunctions& functions) {
   return arguments.javaStackSize > 0 ? static_cast<std::uint32_t>(arguments.javaStackSize) : 0;
 }
 
-JNIEnv* JavaVm::create(const VmFunctions& functions, const TokenList& options) {
+jint JavaVm::create(const VmFunctions& functions, const TokenList& options, void(JNICALL* exitHook)(jint),
+                    JNIEnv*& env) {
   options_.clear();
   for (const std::u16string& option : options) options_.push_back(ToVmText(option));
   std::vector<JavaVMOption> records(options_.size());
@@ -51,21 +52,22 @@ JNIEnv* JavaVm::create(const VmFunctions& functions, const TokenList& options) {
     records[k].optionString = options_[k].data();
     records[k].extraInfo = nullptr;
   }
+  // The JNI way to hook the VM's end: an "exit" option whose extra information is the hook.
+  static char exitOption[] = "exit";
+  if (exitHook) records.push_back({exitOption, reinterpret_cast<void*>(exitHook)});
   JavaVMInitArgs arguments{};
   arguments.version = JNI_VERSION_1_2;
   arguments.nOptions = static_cast<jint>(records.size());
   arguments.options = records.data();
   arguments.ignoreUnrecognized = JNI_FALSE;
 
-  void* env = nullptr;
+  void* created = nullptr;
   JavaVM* vm = nullptr;
-  const jint status = functions.createJavaVm(&vm, &env, &arguments);
-  if (status != JNI_OK) {
-    ReportError(message::kJniException, {LoadMessage(message::kVmNotCreated), JniReasonText(status)});
-    return nullptr;
-  }
+  const jint status = functions.createJavaVm(&vm, &created, &arguments);
+  if (status != JNI_OK) return status;
   vm_ = vm;
-  return static_cast<JNIEnv*>(env);
+  env = static_cast<JNIEnv*>(created);
+  return status;
 }
 
 jint JavaVm::destroy() {

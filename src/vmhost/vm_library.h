@@ -39,9 +39,9 @@ class JavaVm {
 
   // Creates the VM with the options, in order, on the calling thread, which
   // becomes its main thread; an option the VM does not know fails the
-  // creation. Reports 203 with the reason and gives null on failure, else the
-  // thread's environment.
-  JNIEnv* create(const VmFunctions& functions, const TokenList& options);
+  // creation. The VM calls exitHook, when given, as System.exit ends the
+  // process. The VM's status; env is the thread's environment once created.
+  jint create(const VmFunctions& functions, const TokenList& options, void(JNICALL* exitHook)(jint), JNIEnv*& env);
 
   // Null until created, and again once destroyed.
   JavaVM* get() const { return vm_; }

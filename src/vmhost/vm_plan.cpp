@@ -1,5 +1,6 @@
 #include "vmhost/vm_plan.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "support/files.h"
@@ -73,11 +74,14 @@ MachineFacts ThisMachine() {
   return {[](std::u16string_view name) { return GetEnvironmentValue(std::u16string(name)); },
           QueryMemoryStatus,
           FindMatchingNames,
-          {VmTextCarries, ShortPathName}};
+          {VmTextCarries, ShortPathName},
+          QueryFileFacts,
+          ToDecimal(ProcessIdentifier()) + u"-" + ToDecimal(FileClockNow())};
 }
 
-VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryPath, const Invocation& invocation,
+VmPlan PlanVm(const LauncherSettings& settings, const HostedRuntime& runtime, const Invocation& invocation,
               const TokenList& startArguments, const MachineFacts& machine, PathStyle style) {
+  const std::u16string& vmLibraryPath = runtime.vmLibraryPath;
   VmPlan plan;
   plan.mainClass = settings.mainClass;
   plan.staysAttached = settings.admitsIbm();
@@ -104,14 +108,32 @@ VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryP
   plan.hasClassPath = !classPath.empty();
   if (!plan.hasClassPath) return plan;
   plan.options.push_back(u"-Djava.class.path=" + classPath);
+  const size_t classDataPosition = plan.options.size();
   AppendVmParameters(settings.vmParameters, machine, environment, plan);
   CarriedOptions carried = CarryOptionPaths(plan.options, machine.narrowText, style);
   plan.options = std::move(carried.options);
   plan.uncarriedPath = std::move(carried.uncarriedPath);
+  plan.classData =
+      PlanClassData(settings,
+                    {invocation.executablePath, vmLibraryPath, runtime.version, runtime.isIbm,
+                     SplitText(classPath, std::u16string(1, ListSeparator(style))), plan.options, machine.environment,
+                     machine.fileFacts, machine.narrowText.carries, machine.uniqueTag},
+                    style);
+  plan.options.insert(plan.options.begin() + static_cast<std::ptrdiff_t>(classDataPosition),
+                      plan.classData.options.begin(), plan.classData.options.end());
 
   plan.outputFile = environment.expand(settings.outputFile);
   plan.errorFile = environment.expand(settings.errorFile);
   plan.arguments = ArgumentsOfMain(invocation, startArguments, environment.expand(settings.extraArguments));
+  return plan;
+}
+
+VmPlan WithoutClassData(VmPlan plan) {
+  for (const std::u16string& option : plan.classData.options) {
+    auto found = std::find(plan.options.begin(), plan.options.end(), option);
+    if (found != plan.options.end()) plan.options.erase(found);
+  }
+  plan.classData = ClassDataPlan();
   return plan;
 }
 
@@ -123,6 +145,7 @@ void TraceVmPlan(const VmPlan& plan) {
   if (!TraceIsOn()) return;
   for (const EnvironmentVariable& variable : plan.environment)
     WriteTraceLine(u"environment " + variable.name + u"=" + variable.value);
+  if (!plan.classData.why.empty()) WriteTraceLine(u"class data: " + plan.classData.why);
   for (const std::u16string& option : plan.options) WriteTraceLine(u"VM option " + option);
   WriteTraceLine(u"main class " + plan.mainClass);
   for (const std::u16string& argument : plan.arguments) WriteTraceLine(u"argument " + argument);

@@ -13,8 +13,11 @@
 
 #include "settings/launcher_settings.h"
 #include "support/environment_expansion.h"
+#include "support/files.h"
+#include "support/java_version.h"
 #include "support/os.h"
 #include "support/paths.h"
+#include "vmhost/class_data.h"
 #include "vmhost/class_path.h"
 #include "vmhost/vm_option_paths.h"
 
@@ -23,6 +26,15 @@ struct MachineFacts {
   std::function<MemoryStatus()> memory;  // asked only when an option is relative to it
   MatchFinder findMatches;               // the directory search for class-path entries
   NarrowTextFacts narrowText;            // what the options' narrow form can carry
+  std::function<std::optional<FileFacts>(const std::u16string&)> fileFacts;
+  std::u16string uniqueTag;  // no other start's
+};
+
+// What the plan needs to know of the runtime it hosts.
+struct HostedRuntime {
+  std::u16string vmLibraryPath;
+  JavaVersion version;  // count 0 when unknown
+  bool isIbm = false;   // an OpenJ9 or IBM J9 VM
 };
 
 // The machine as this process sees it.
@@ -49,19 +61,24 @@ struct VmPlan {
   std::u16string errorFile;
   std::u16string mainClass;    // slash form
   bool staysAttached = false;  // IBM VMs admitted: the Java main thread never detaches
+  // The class-data archive; its options stand among the others, right after the class path.
+  ClassDataPlan classData;
 };
 
-// The plan for hosting the runtime whose VM library is vmLibraryPath, for the
-// executable's invocation (with a service's start arguments after its own).
-// The options, in order: -Xrs for a POSIX service (its stop signals are the
-// launcher's), the library path when "Library Path" is set, the class path
-// (references expanded, no empty element left), then "Virtual Machine
-// Parameters" as written, quotes removed and memory sizes computed.
-// References to variables see the runtime published; the library path sees
-// the inherited search path, everything after it the new one. Paths the VM's
-// narrow text cannot carry go by their short names (CarryOptionPaths).
-VmPlan PlanVm(const LauncherSettings& settings, const std::u16string& vmLibraryPath, const Invocation& invocation,
+// The plan for hosting the runtime, for the executable's invocation (with a
+// service's start arguments after its own). The options, in order: -Xrs for
+// a POSIX service (its stop signals are the launcher's), the library path when
+// "Library Path" is set, the class path (references expanded, no empty
+// element left), the class-data archive's, then "Virtual Machine Parameters"
+// as written, quotes removed and memory sizes computed. References to
+// variables see the runtime published; the library path sees the inherited
+// search path, everything after it the new one. Paths the VM's narrow text
+// cannot carry go by their short names (CarryOptionPaths).
+VmPlan PlanVm(const LauncherSettings& settings, const HostedRuntime& runtime, const Invocation& invocation,
               const TokenList& startArguments, const MachineFacts& machine, PathStyle style = kNativePathStyle);
+
+// The same plan without its class-data archive.
+VmPlan WithoutClassData(VmPlan plan);
 
 // Sets the plan's variables for this process and the processes it starts;
 // the VM library then finds what it depends on through the new search path.

@@ -1,5 +1,7 @@
 // The launcher hosting the test VM: what main receives, what the VM is given,
 // and how each ending of a run shows.
+#include <filesystem>
+
 #include "hosted_launch.h"
 
 namespace {
@@ -211,6 +213,28 @@ TEST_F(VmHosting, WithIbmAdmittedTheMainThreadStaysAttachedAndTheLaunchStillEnds
   run = launch();
   EXPECT_EQ(run.exitCode, -1);
   EXPECT_EQ(run.output, Lines({"Error: Could not find the main class app/Missing.", " "}));
+}
+
+}  // namespace
+
+namespace {
+
+// A VM that refuses the class-data archive's options (the test VM knows none
+// of them) is created once more without them, and the program runs.
+TEST_F(VmHosting, AVmThatRefusesTheArchivesOptionsRunsWithout) {
+  folder_.write("jre/release", "JAVA_VERSION=\"17.0.9\"\n");
+  const std::string vmFolder = vmLibrary().substr(0, vmLibrary().rfind(PathSeparator()));
+  CopyFileTo(TestVmLibrary(), vmFolder + PathSeparator() + "classes.jsa");  // a base archive for the check to find
+  folder_.write("app.jar", "TESTVM-CLASS app/Main\n" + std::string(kPrintArguments) + "TESTVM-END\n");
+  settings("Class Data Sharing=auto\n", "[Class Path]\nClass Path=\\app.jar\n");
+  RunOptions options;
+  options.environment["LOCALAPPDATA"] = options.environment["XDG_CACHE_HOME"] = folder_.pathOf("cache");
+  RunResult run = launch(options);
+  EXPECT_EQ(run.output, Lines({"args 0"}));
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(events("create"), (std::vector<std::string>{"create -6", "create 0"}));
+  // The temporary file made for the archive went with the archive's options.
+  EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(folder_.pathOf("cache/launcher"))));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ struct FakeMachine {
   std::map<std::u16string, std::u16string, std::less<>> variables;
   std::map<std::u16string, std::vector<std::u16string>> matches;
   std::map<std::u16string, std::u16string> shortNames;  // the narrow text carries ASCII only when set
+  std::map<std::u16string, FileFacts> files;
   int memoryQueries = 0;
 
   MachineFacts facts() {
@@ -38,12 +39,27 @@ struct FakeMachine {
                auto found = shortNames.find(path);
                if (found == shortNames.end()) return std::nullopt;
                return found->second;
-             }}};
+             }},
+            [this](const std::u16string& path) -> std::optional<FileFacts> {
+              auto found = files.find(path);
+              if (found == files.end()) return std::nullopt;
+              return found->second;
+            },
+            u"7-1"};
   }
 };
 
 const Invocation kWindowsInvocation{u"C:\\App\\app.exe", {u"one", u"two three"}};
 const std::u16string kWindowsVm = u"C:\\Java\\jre\\bin\\client\\jvm.dll";
+
+HostedRuntime Runtime(const std::u16string& vmLibraryPath, const char16_t* version = u"") {
+  HostedRuntime runtime;
+  runtime.vmLibraryPath = vmLibraryPath;
+  runtime.version.parse(version, 0);
+  return runtime;
+}
+
+const HostedRuntime kWindowsRuntime = Runtime(kWindowsVm);
 
 std::u16string ValueOf(const VmPlan& plan, std::u16string_view name) {
   for (const EnvironmentVariable& variable : plan.environment)
@@ -65,8 +81,8 @@ TEST(VmPlan, WindowsOptionsComeInTheirOrderWithTheEnvironmentTheyExpandIn) {
   settings.outputFile = u"%APP%\\out.log";
   settings.extraArguments = u"-x \"\" %APP%";
 
-  const VmPlan plan =
-      PlanVm(settings, kWindowsVm, kWindowsInvocation, {u"Service", u"start"}, machine.facts(), PathStyle::Windows);
+  const VmPlan plan = PlanVm(settings, kWindowsRuntime, kWindowsInvocation, {u"Service", u"start"}, machine.facts(),
+                             PathStyle::Windows);
 
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_PATH"), kWindowsVm);
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_HOME"), u"C:\\Java\\jre");
@@ -100,7 +116,7 @@ TEST(VmPlan, PosixServiceLeavesItsStopSignalsToTheLauncher) {
   settings.classPath = u"/opt/app/app.jar";
   settings.vmParameters = u"-Dpath=%PATH% -Dlower=%path%";
 
-  const VmPlan plan = PlanVm(settings, u"/jdk/lib/server/libjvm.so", Invocation{u"/opt/app/app", {}}, {},
+  const VmPlan plan = PlanVm(settings, Runtime(u"/jdk/lib/server/libjvm.so"), Invocation{u"/opt/app/app", {}}, {},
                              machine.facts(), PathStyle::Posix);
 
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_HOME"), u"/jdk");
@@ -130,7 +146,7 @@ TEST(VmPlan, OnlyAPosixServiceGetsTheSignalOption) {
     LauncherSettings settings;
     settings.isService = row.isService;
     settings.classPath = row.classPath;
-    const VmPlan plan = PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), row.style);
+    const VmPlan plan = PlanVm(settings, kWindowsRuntime, kWindowsInvocation, {}, machine.facts(), row.style);
     ASSERT_FALSE(plan.options.empty());
     EXPECT_EQ(plan.options.front(), row.firstOption) << ToUtf8(row.classPath) << " service " << row.isService;
   }
@@ -141,7 +157,7 @@ TEST(VmPlan, AVariableInTheClassPathBringsNoEmptyElement) {
   machine.variables = {{u"TAIL", u"x.jar::/y.jar:"}};
   LauncherSettings settings;
   settings.classPath = u"/%TAIL%";
-  EXPECT_EQ(PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Posix).options,
+  EXPECT_EQ(PlanVm(settings, kWindowsRuntime, kWindowsInvocation, {}, machine.facts(), PathStyle::Posix).options,
             (TokenList{u"-Djava.class.path=/x.jar:/y.jar"}));
 }
 
@@ -151,13 +167,30 @@ TEST(VmPlan, PathsTheNarrowTextCannotCarryGoByTheirShortNames) {
   LauncherSettings settings;
   settings.classPath = u"C:\\\u65e5\\a.jar;C:\\b.jar";
   settings.vmParameters = u"-Dtitle=\u65e5";
-  VmPlan plan = PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
+  VmPlan plan = PlanVm(settings, kWindowsRuntime, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
   EXPECT_EQ(plan.options, (TokenList{u"-Djava.class.path=C:\\8AB1~1\\a.jar;C:\\b.jar", u"-Dtitle=\u65e5"}));
   EXPECT_FALSE(plan.uncarriedPath);
 
   machine.shortNames[u"C:\\\u65e5\\a.jar"] = u"C:\\\u65e5\\a.jar";  // a volume without short names
-  plan = PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
+  plan = PlanVm(settings, kWindowsRuntime, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
   EXPECT_EQ(plan.uncarriedPath, u"C:\\\u65e5\\a.jar");
+}
+
+TEST(VmPlan, TheArchivesOptionsComeBeforeTheUsersSoThatTheirLoggingStillApplies) {
+  FakeMachine machine;
+  machine.variables = {{u"HOME", u"/home/u"}};
+  machine.files = {{u"/jdk/lib/server/classes.jsa", {1, 1, false}}};
+  LauncherSettings settings;
+  settings.classDataSharing = true;
+  settings.classPath = u"/app.jar";
+  settings.vmParameters = u"-Xlog:cds -ea";
+  const VmPlan plan = PlanVm(settings, Runtime(u"/jdk/lib/server/libjvm.so", u"17.0.9"),
+                             Invocation{u"/opt/app/app", {}}, {}, machine.facts(), PathStyle::Posix);
+  ASSERT_EQ(plan.classData.use, ArchiveUse::Dump);
+  EXPECT_EQ(plan.options, (TokenList{u"-Djava.class.path=/app.jar", u"-Xlog:cds*=off",
+                                     u"-XX:ArchiveClassesAtExit=" + plan.classData.temporary, u"-Xlog:cds", u"-ea"}));
+  EXPECT_EQ(WithoutClassData(plan).options, (TokenList{u"-Djava.class.path=/app.jar", u"-Xlog:cds", u"-ea"}));
+  EXPECT_EQ(WithoutClassData(plan).classData.use, ArchiveUse::None);
 }
 
 TEST(VmPlan, AClassPathThatComesOutEmptyIsNoPlanToRun) {
@@ -165,13 +198,14 @@ TEST(VmPlan, AClassPathThatComesOutEmptyIsNoPlanToRun) {
   LauncherSettings settings;
   settings.classPath = u"\\lib\\*.jar";  // nothing matches
   settings.vmParameters = u"-Xmx50P";
-  const VmPlan plan = PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
+  const VmPlan plan = PlanVm(settings, kWindowsRuntime, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows);
   EXPECT_FALSE(plan.hasClassPath);
   EXPECT_EQ(ValueOf(plan, u"ZQ_JVM_PATH"), kWindowsVm);  // the environment is still published
   EXPECT_EQ(machine.memoryQueries, 0);
 
   settings.embeddedJar = true;  // the executable alone is a class path
-  EXPECT_TRUE(PlanVm(settings, kWindowsVm, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows).hasClassPath);
+  EXPECT_TRUE(
+      PlanVm(settings, kWindowsRuntime, kWindowsInvocation, {}, machine.facts(), PathStyle::Windows).hasClassPath);
 }
 
 }  // namespace
