@@ -62,6 +62,7 @@ int Run(Launcher& launcher, const TokenList& startArguments) {
 
 int Launch() {
   StartTrace();
+  Trace([] { return std::u16string(u"launcher " LAUNCHER_VERSION); });
   Launcher launcher;  // its destruction is the teardown (launcher.h)
   ServiceController service;
   UseSystemDefaultLocale();
