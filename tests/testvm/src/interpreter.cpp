@@ -1,6 +1,7 @@
 #include "interpreter.h"
 
 #include "exceptions.h"
+#include "objects.h"
 #include "refs.h"
 #include "script.h"
 #include "text.h"
@@ -20,6 +21,9 @@ std::string frameOf(const Class& owner, const ScriptMethod& method) {
 std::string shown(const std::string& label, const std::string& name, bool present, const std::u16string& value) {
   return label + " " + name + " " + (present ? "[" + escape(value) + "]" : std::string("null"));
 }
+
+// What the stream's checkError() answers: whether a write to it has failed.
+std::string failedText(const PrintStream* stream) { return stream && stream->failed ? "true" : "false"; }
 
 struct Started {
   Class* owner;
@@ -117,6 +121,9 @@ class Interpreter {
       case Statement::Item::MaxHeap:
         printLine(s.toErr,
                   "maxheap " + (options.hasMaxHeap ? std::to_string(options.maxHeap) : std::string("default")));
+        break;
+      case Statement::Item::Errors:
+        printLine(s.toErr, "errors out " + failedText(vm().out) + " err " + failedText(vm().err));
         break;
     }
     return true;

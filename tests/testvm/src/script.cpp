@@ -150,7 +150,8 @@ class Parser {
     const std::pair<const char*, Statement::Item> bare[] = {{"args", Statement::Item::Args},
                                                             {"stack", Statement::Item::Stack},
                                                             {"thread", Statement::Item::Thread},
-                                                            {"maxheap", Statement::Item::MaxHeap}};
+                                                            {"maxheap", Statement::Item::MaxHeap},
+                                                            {"errors", Statement::Item::Errors}};
     for (const auto& candidate : bare) {
       if (item != candidate.first) continue;
       if (!rest.empty()) return item + " takes no operand";
