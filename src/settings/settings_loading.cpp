@@ -6,7 +6,6 @@
 #include "settings/settings_values.h"
 #include "settings/user_settings.h"
 #include "support/files.h"
-#include "support/messages.h"
 #include "support/trace.h"
 
 namespace {
@@ -70,9 +69,5 @@ std::optional<LauncherSettings> LoadSettings(std::u16string_view executablePath)
     row.apply(text, settings);
   }
   ApplyUserJrePath(executablePath, settings);
-  if (settings.mainClass.empty()) {
-    ReportError(message::kNoMainClass);
-    return std::nullopt;
-  }
   return settings;
 }
