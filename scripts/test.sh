@@ -2,17 +2,20 @@
 # Sets up what is missing, builds every preset and runs every test: natively
 # (the scenarios once more under memcheck), natively under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the Windows tests under Wine. Also checks
-# that the Windows launchers and branding tools need no DLL beyond Windows'
-# own, and runs every fuzz target for a short while.
+# the Windows launchers' machine types and subsystems (console, windowed) and
+# that they and the branding tools need no DLL beyond Windows' own, and runs
+# every fuzz target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh linux linux-sanitize win64 win32
 
-scripts/check-windows-imports.sh build/win64/launcher.exe x86-64
-scripts/check-windows-imports.sh build/win32/launcher.exe i386
-scripts/check-windows-imports.sh build/win64/launcher-brand.exe x86-64
-scripts/check-windows-imports.sh build/win32/launcher-brand.exe i386
+for build in win64:x86-64 win32:i386; do
+  scripts/check-windows-image.sh "build/${build%:*}/launcher.exe" "${build#*:}" console
+  scripts/check-windows-image.sh "build/${build%:*}/launcherw.exe" "${build#*:}" windows
+done
+scripts/check-windows-image.sh build/win64/launcher-brand.exe x86-64 console
+scripts/check-windows-image.sh build/win32/launcher-brand.exe i386 console
 
 status=0
 for preset in linux linux-sanitize win64; do

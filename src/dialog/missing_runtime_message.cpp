@@ -17,6 +17,4 @@ std::u16string MissingRuntimeMessage(const LauncherSettings& settings) {
   return FormatMessageText(id, {ComposeRequirementText(settings.minimumVersion, settings.maximumVersion)});
 }
 
-void ReportMissingRuntime(const std::u16string& message) {
-  WriteStandardOutput(ErrorLine(message + u" " JAVA_DOWNLOAD_ADDRESS));
-}
+void ReportMissingRuntime(const std::u16string& message) { ReportErrorText(message + u" " JAVA_DOWNLOAD_ADDRESS); }

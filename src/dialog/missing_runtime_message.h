@@ -15,6 +15,6 @@ std::u16string ComposeRequirementText(const JavaVersion& minimum, const JavaVers
 // will do, else the plain one, with the requirement text in it.
 std::u16string MissingRuntimeMessage(const LauncherSettings& settings);
 
-// The error line for when no dialog can be shown: the message, then the
-// download address.
+// The error for when no dialog can be shown: the message, then the download
+// address.
 void ReportMissingRuntime(const std::u16string& message);

@@ -4,10 +4,18 @@
 #include "service/service.h"
 #include "settings/settings_loading.h"
 #include "support/messages.h"
+#include "support/paths.h"
+#include "support/standard_streams.h"
 #include "support/trace.h"
 #include "vmhost/java_main_thread.h"
 
 namespace {
+
+// From here on a message box names the product, and a service shows none.
+void AddressErrorsTo(const LauncherSettings& settings) {
+  if (!settings.productName.empty()) SetErrorCaption(settings.productName);
+  WithholdErrorBoxes(settings.isService);
+}
 
 void ApplyWorkingDirectory(const std::u16string& executablePath) {
   if (std::optional<std::u16string> folder = WorkingDirectoryFor(executablePath)) SetCurrentFolder(*folder);
@@ -61,8 +69,10 @@ int Run(Launcher& launcher, const TokenList& startArguments) {
 }  // namespace
 
 int Launch() {
+  const std::u16string streams = ConnectStandardStreams();
   StartTrace();
   Trace([] { return std::u16string(u"launcher " LAUNCHER_VERSION); });
+  if (!streams.empty()) Trace([&] { return streams; });
   Launcher launcher;  // its destruction is the teardown (launcher.h)
   ServiceController service;
   UseSystemDefaultLocale();
@@ -71,11 +81,17 @@ int Launch() {
   if (!invocation) return -1;
   launcher.invocation = std::move(*invocation);
   Trace([&] { return u"executable " + launcher.invocation.executablePath; });
+  SetErrorCaption(std::u16string(FileStemOf(launcher.invocation.executablePath)));
 
   std::optional<LauncherSettings> settings = LoadSettings(launcher.invocation.executablePath);
   TracePhase(u"settings");
   if (!settings) return -1;
   launcher.settings = std::move(*settings);
+  AddressErrorsTo(launcher.settings);
+  if (launcher.settings.mainClass.empty()) {
+    ReportError(message::kNoMainClass);
+    return -1;
+  }
   launcher.application.mainClass = launcher.settings.mainClass;
   launcher.application.staysAttached = launcher.settings.admitsIbm();
 

@@ -58,8 +58,11 @@ int StartServiceDispatcher(ServiceController& service) {
   std::wstring name(Wide(service.serviceName));
   SERVICE_TABLE_ENTRYW table[] = {{name.data(), ServiceMain}, {nullptr, nullptr}};
   if (!StartServiceCtrlDispatcherW(table)) {
-    // Typically started from a console rather than by the service control manager.
-    ReportError(message::kNotStartedAsService, {static_cast<std::int32_t>(GetLastError())});
+    // Not started by the service control manager but by a person, who sees
+    // a box where no console shows the line.
+    const auto error = static_cast<std::int32_t>(GetLastError());
+    WithholdErrorBoxes(false);
+    ReportError(message::kNotStartedAsService, {error});
     return -1;
   }
   return 0;

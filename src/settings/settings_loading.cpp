@@ -5,7 +5,6 @@
 #include "settings/settings_values.h"
 #include "settings/user_settings.h"
 #include "support/files.h"
-#include "support/messages.h"
 #include "support/trace.h"
 
 namespace {
@@ -71,9 +70,5 @@ std::optional<LauncherSettings> LoadSettings(std::u16string_view executablePath)
     row.apply(reader.readValue(row.section, row.key, row.continuation), settings);
   }
   ApplyUserJrePath(executablePath, settings);
-  if (settings.mainClass.empty()) {
-    ReportError(message::kNoMainClass);
-    return std::nullopt;
-  }
   return settings;
 }

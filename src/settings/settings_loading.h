@@ -24,8 +24,9 @@ extern const SettingKey kSettingKeys[];
 extern const std::size_t kSettingKeyCount;
 
 // Reads the settings file of an executable. Nothing, without a message, when
-// the executable's path names no settings file; nothing, with message 210,
-// when the file names no main class. "JRE Path" comes from the per-user
-// settings file instead whenever that file exists and the application is no
-// service.
+// the executable's path names no settings file. A file that names no main
+// class is read all the same: the launch reports it once it knows how (its
+// product's name, whether it is a service). "JRE Path" comes from the
+// per-user settings file instead whenever that file exists and the
+// application is no service.
 std::optional<LauncherSettings> LoadSettings(std::u16string_view executablePath);

@@ -1,6 +1,20 @@
 #include "support/messages.h"
 
+#include "support/standard_streams.h"
 #include "support/text.h"
+
+namespace {
+
+std::u16string errorCaption;
+bool errorBoxesWithheld = false;
+
+// A box has no use for the line's trailing line feeds.
+std::u16string_view WithoutTrailingLineFeeds(std::u16string_view text) {
+  while (!text.empty() && text.back() == u'\n') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
 
 std::u16string FormatText(std::u16string_view format, MessageArguments arguments) {
   std::u16string out;
@@ -30,11 +44,18 @@ std::u16string ErrorLine(std::u16string_view text) {
   return line;
 }
 
-void ReportError(MessageId id) { WriteStandardOutput(ErrorLine(LoadMessage(id))); }
-
-void ReportError(MessageId id, MessageArguments arguments) {
-  WriteStandardOutput(ErrorLine(FormatMessageText(id, arguments)));
+void ReportErrorText(std::u16string_view text) {
+  if (!errorBoxesWithheld && ShowErrorBox(errorCaption, WithoutTrailingLineFeeds(text))) return;
+  WriteStandardOutput(ErrorLine(text));
 }
+
+void ReportError(MessageId id) { ReportErrorText(LoadMessage(id)); }
+
+void ReportError(MessageId id, MessageArguments arguments) { ReportErrorText(FormatMessageText(id, arguments)); }
+
+void SetErrorCaption(std::u16string caption) { errorCaption = std::move(caption); }
+
+void WithholdErrorBoxes(bool withheld) { errorBoxesWithheld = withheld; }
 
 std::u16string JniReasonText(int status) {
   if (status > -1 || status < -6) return std::u16string();

@@ -1,5 +1,6 @@
 // The message catalogue and the launcher's one error channel: a line that
-// starts with "Error: " on standard output.
+// starts with "Error: " on standard output, or, in the windowed launcher when
+// that output reaches no one, a message box (support/standard_streams.h).
 #pragma once
 
 #include <cstdint>
@@ -59,9 +60,19 @@ using MessageArguments = std::initializer_list<MessageArgument>;
 std::u16string FormatMessageText(MessageId id, MessageArguments arguments);
 std::u16string FormatText(std::u16string_view format, MessageArguments arguments);
 
-// Writes "Error: " + text + " " + line feed to standard output in one write.
+// Writes "Error: " + text + " " + line feed to standard output in one write,
+// or shows the text in a message box instead.
 void ReportError(MessageId id);
 void ReportError(MessageId id, MessageArguments arguments);
+// The same for a text that is no catalogue entry of its own.
+void ReportErrorText(std::u16string_view text);
+
+// The message box's caption: none (the system's) until the launch sets the
+// executable's file name without extension, then "Product Name" when set.
+void SetErrorCaption(std::u16string caption);
+// While withheld, errors are written as the line only. A service withholds
+// them: its box would be on a desktop no one sees, and would hold its start.
+void WithholdErrorBoxes(bool withheld);
 
 // The reason shown in message 203 for a JNI_CreateJavaVM status.
 std::u16string JniReasonText(int status);

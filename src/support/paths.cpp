@@ -41,6 +41,11 @@ std::u16string_view FileNameOf(std::u16string_view path, PathStyle style) {
   return last == std::u16string_view::npos ? path : path.substr(last + 1);
 }
 
+std::u16string_view FileStemOf(std::u16string_view path, PathStyle style) {
+  const std::u16string_view name = FileNameOf(path, style);
+  return name.substr(0, name.rfind(u'.'));
+}
+
 std::optional<std::u16string> WorkingDirectoryFor(std::u16string_view executablePath, PathStyle style) {
   size_t last = executablePath.rfind(Separator(style));
   if (last == std::u16string_view::npos || last == 0) return std::nullopt;

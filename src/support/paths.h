@@ -36,6 +36,8 @@ TokenList SplitPathComponents(std::u16string_view path, PathStyle style = kNativ
 std::u16string_view CutLastComponent(std::u16string_view path, PathStyle style = kNativePathStyle);
 // The text after the last separator, or the whole text when there is none.
 std::u16string_view FileNameOf(std::u16string_view path, PathStyle style = kNativePathStyle);
+// The file name without the text from its last dot on.
+std::u16string_view FileStemOf(std::u16string_view path, PathStyle style = kNativePathStyle);
 
 // The folder "Override WorkingDir" makes current: the text before the
 // executable path's last separator (for C:\tool.exe the drive, C:); nothing

@@ -15,9 +15,11 @@ std::string InstallLauncher(const ScratchFolder& folder, const std::string& name
   return target;
 }
 
+// Selected tests run once more against another launcher (the windowed one, a
+// branded one), which the variable LAUNCHER_UNDER_TEST then names.
 std::string LauncherUnderTest() {
   const char* other = std::getenv("LAUNCHER_UNDER_TEST");
-  return NativePath(other ? other : LAUNCHER_UNDER_TEST);
+  return NativePath(other && *other ? other : LAUNCHER_UNDER_TEST);
 }
 
 std::string ReadWholeFile(const std::string& path) {

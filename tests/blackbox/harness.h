@@ -18,6 +18,7 @@ struct RunResult {
 struct RunOptions {
   std::vector<std::string> arguments;  // UTF-8; quoted for the platform's command line
   std::string rawCommandTail;          // Windows only: command-line text put verbatim after the program path
+  bool asFromExplorer = false;         // Windows only: no console and no standard handles; nothing is read back
   std::map<std::string, std::string> environment;  // added to (or, with an empty value, removed from) ours
   std::string workingDirectory;                    // the program's folder when empty
   unsigned timeoutMilliseconds = 60000;

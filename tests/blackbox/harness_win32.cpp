@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "harness.h"
@@ -91,14 +92,17 @@ RunResult RunProgram(const std::string& program, const RunOptions& options) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = out.get();
-    startup.hStdError = err.get();
+    if (!options.asFromExplorer) {
+      startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+      startup.hStdOutput = out.get();
+      startup.hStdError = err.get();
+    }
+    const DWORD flags = CREATE_UNICODE_ENVIRONMENT | (options.asFromExplorer ? DETACHED_PROCESS : 0);
     std::wstring directory =
         options.workingDirectory.empty() ? fs::path(W(program)).parent_path().wstring() : W(options.workingDirectory);
     std::wstring environment = EnvironmentBlock(options.environment);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, !options.asFromExplorer, flags,
                         environment.data(), directory.c_str(), &startup, &process)) {
       ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
       return result;

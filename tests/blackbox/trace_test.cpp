@@ -48,7 +48,8 @@ TEST_F(Trace, ShowsTheSearchTheOptionsAndThePhasesOnStandardErrorOnly) {
   EXPECT_EQ(plain.error, Lines({"to standard error"}));
 
   const std::vector<std::string> lines = TraceLines(on.error);
-  const std::string expected[] = {"[launcher] executable " + launcher_,
+  const std::string expected[] = {"[launcher] launcher " LAUNCHER_VERSION,
+                                  "[launcher] executable " + launcher_,
                                   "[launcher] settings file ",
                                   "[launcher] source JRE Path " + runtimeFolder(),
                                   "[launcher] VM library " + vmLibrary(),
@@ -71,7 +72,7 @@ TEST_F(Trace, AValueNamingAFileAppendsTheLinesToIt) {
   EXPECT_EQ(run.output, Lines({"args 1", "arg 0 [one]"}));
   EXPECT_EQ(run.error, Lines({"to standard error"}));
   const std::string text = folder_.read("logs/trace.txt");
-  EXPECT_EQ(text.rfind("earlier\n[launcher] executable ", 0), 0u) << text;
+  EXPECT_EQ(text.rfind("earlier\n[launcher] launcher " LAUNCHER_VERSION "\n", 0), 0u) << text;
   EXPECT_TRUE(HasLine(TraceLines(text), "[launcher] phase until main is entered: ")) << text;
 }
 

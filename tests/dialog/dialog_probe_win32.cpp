@@ -5,6 +5,10 @@
 //   dialog_probe point <caption> <id>    the screen point at the centre of a control ("close": the close box)
 //   dialog_probe area <caption> <id>     a control's screen rectangle as WxH+X+Y ("window": the dialog's)
 //   dialog_probe tooltip                 the text of the tooltip on the screen
+//   dialog_probe start <program>         starts it as Explorer does, without a console or standard
+//                                        handles; waits for it and prints its exit code
+//   dialog_probe console <program>       starts it from a console of the probe's own; waits for it
+//                                        and prints its exit code, then the console's text
 // Waits give up after 20 seconds with exit code 1.
 #include <windows.h>
 
@@ -62,6 +66,61 @@ RECT AreaOf(HWND dialog, const wchar_t* id) {
   return area;
 }
 
+// Runs a program and waits for it; nothing when it cannot be started.
+bool RunAndWait(const wchar_t* program, DWORD flags, const STARTUPINFOW& startup, DWORD& exitCode) {
+  std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+  STARTUPINFOW info = startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &info, &process))
+    return false;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+int StartDetached(const wchar_t* program) {
+  FreeConsole();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;  // all of them null
+  DWORD exitCode = 0;
+  if (!RunAndWait(program, DETACHED_PROCESS, startup, exitCode)) return 1;
+  Print(std::to_wstring(static_cast<int>(exitCode)));
+  return 0;
+}
+
+// The console's rows without their trailing blanks, up to the last row written.
+std::wstring ConsoleText() {
+  HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  CONSOLE_SCREEN_BUFFER_INFO buffer{};
+  GetConsoleScreenBufferInfo(screen, &buffer);
+  std::wstring text;
+  for (SHORT row = 0; row <= buffer.dwCursorPosition.Y; ++row) {
+    std::wstring line(buffer.dwSize.X, L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(screen, line.data(), buffer.dwSize.X, COORD{0, row}, &read);
+    line.erase(line.find_last_not_of(L' ') + 1);
+    text += line + L"\n";
+  }
+  CloseHandle(screen);
+  return text;
+}
+
+int StartInConsole(const wchar_t* program) {
+  FreeConsole();
+  if (!AllocConsole()) return 1;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  DWORD exitCode = 0;
+  if (!RunAndWait(program, 0, startup, exitCode)) return 1;
+  Print(std::to_wstring(static_cast<int>(exitCode)));
+  Print(ConsoleText());
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -74,6 +133,8 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (argc < 3) return 2;
+  if (command == L"start") return StartDetached(argv[2]);
+  if (command == L"console") return StartInConsole(argv[2]);
   if (command == L"wait") return WaitFor(argv[2], true) ? 0 : 1;
   if (command == L"gone") return WaitFor(argv[2], false) ? 0 : 1;
   HWND dialog = Visible(nullptr, argv[2]);

@@ -2,13 +2,16 @@
 # The missing-runtime dialog as a user meets it: a launch that finds no
 # runtime shows it on an X server of its own under Wine; the test reads it back
 # from the running windows, drives it with real mouse clicks and key presses,
-# and captures it in a screenshot.
+# and captures it in a screenshot. Then the windowed launcher: its errors in a
+# message box, read back and captured the same way, or, started from a
+# console or with standard output redirected, on them and without a box.
 #
-# Usage: missing_runtime_dialog_test.sh <launcher.exe> <dialog_probe.exe> <hyperlink_tests.exe> [screenshot.png]
+# Usage: missing_runtime_dialog_test.sh <launcher.exe> <launcherw.exe> <dialog_probe.exe> <hyperlink_tests.exe>
+#          [dialog.png] [message-box.png]
 # Makes and removes its own Wine prefix and X server; runs the hyperlink
 # control's own tests on that server too.
 set -u
-launcher=$1 probe=$2 hyperlink_tests=$3 screenshot=${4:-}
+launcher=$1 windowed=$2 probe=$3 hyperlink_tests=$4 screenshot=${5:-} box_screenshot=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 address=$(sed -n 's/^#define JAVA_DOWNLOAD_ADDRESS "\(.*\)"$/\1/p' "$here/../../src/resources/missing_runtime_dialog.h")
 wine=/usr/lib/wine/wine64
@@ -50,11 +53,11 @@ settings() {
     printf '[Product Information]\r\nProduct Name=Dialog Test\r\nProduct Code=T1\r\n'
   } >"$app/launcher.ini"
 }
-launch() { "$wine" "$app/launcher.exe" >"$work/out" 2>/dev/null </dev/null; }
+launch() { "$wine" "$app/${1:-launcher}.exe" >"$work/out" 2>/dev/null </dev/null; }  # [launcherw]
 launcher_output() { tr -d '\r' <"$work/out"; }
-launch_in_background() {
+launch_in_background() {  # [launcherw]
   rm -f "$work/status"
-  (launch; echo $? >"$work/status") &
+  (launch "$@"; echo $? >"$work/status") &
 }
 # Starts a launch that is to show the dialog, and waits for it.
 start_launcher() {
@@ -75,6 +78,19 @@ remembered_folder() {
   [[ -n $file ]] && tr -d '\r' <"$file" | sed -n 's/^JRE Path=//p'
 }
 
+# --- The windowed launcher, C:\app\launcherw.exe, with the given lines as its settings.
+windowed_settings() { printf '%s\r\n' "$@" >"$app/launcherw.ini"; }
+# Starts it in the background through the probe: "start" as Explorer does (no
+# console, no standard handles), or "console" from a console of its own.
+start_windowed() {
+  rm -f "$work/status"
+  ("$wine" "$probe" "$1" 'C:\app\launcherw.exe' >"$work/started" 2>/dev/null </dev/null
+    tr -d '\r' <"$work/started" | head -1 >"$work/status") &
+}
+# The text of the probe's console after a "console" start.
+console_text() { tr -d '\r' <"$work/started" | tail -n +2; }
+no_main_class="Main class was not specified in INI file."
+
 # --- What the running dialog shows.
 control() {  # id: the control's line "id|enabled|style|icon|text"
   probe controls "$caption" | grep "^$1|"
@@ -89,6 +105,15 @@ click() {  # window caption, control id or "close"
 # Pixels of an exact colour (#RRGGBB) inside a control.
 pixels_of() {  # id, colour
   import -window root -crop "$(probe area "$caption" "$1")" -depth 8 txt:- | grep -ci "$2"
+}
+# A message box's text and the red pixels of its icon: the error icon is a red disc.
+box_text() { probe controls "$1" | grep '^65535|' | cut -d'|' -f5-; }
+red_icon_pixels() {
+  local icon
+  icon=$(probe controls "$1" | grep '|icon|' | cut -d'|' -f1)
+  [[ -n $icon ]] || { echo 0; return; }
+  import -window root -crop "$(probe area "$1" "$icon")" -depth 8 txt:- |
+    sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk '$1 > 180 && $2 < 110 && $3 < 110' | wc -l
 }
 # Chooses C:\<folder> in the folder browser with the keyboard: from the
 # desktop to My Computer, down to drive C:, open it, type the folder's name.
@@ -111,6 +136,7 @@ drive_c=$WINEPREFIX/drive_c
 app=$drive_c/app
 mkdir -p "$app" "$drive_c/empty-folder/bin" "$drive_c/client-jre/bin/client" "$drive_c/good-jre/bin/server"
 cp "$launcher" "$app/launcher.exe"
+cp "$windowed" "$app/launcherw.exe"
 # Text files: a launch with one of them ends with the error line naming it.
 echo "not a library" >"$drive_c/client-jre/bin/client/jvm.dll"
 echo "not a library" >"$drive_c/good-jre/bin/server/jvm.dll"
@@ -128,6 +154,9 @@ launch
 expect_equal "exit code without a display" $failed $?
 expect_equal "error line without a display" "Error: $not_found (minimum version 1.6) from: $address " \
   "$(launcher_output)"
+windowed_settings "[Product Information]" "Product Name=Windowed Test"
+start_windowed start
+expect_equal "exit code of the windowed launcher without a display" -1 "$(launcher_status)"
 wineserver -w
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
@@ -215,5 +244,58 @@ echo "== the next launch takes the remembered folder without asking"
 launch_in_background
 expect_equal "exit code of the next launch" $failed "$(launcher_status)"
 expect_equal "library loaded at the next launch" "$loaded" "$(launcher_output | head -1 | sed 's/ (errno.*//')"
+
+echo "== the windowed launcher shows an error in a message box named after the product"
+windowed_settings "[Product Information]" "Product Name=Windowed Test"
+start_windowed start
+probe wait "Windowed Test" >/dev/null || fail "no message box"
+expect_equal "message box text" "$no_main_class" "$(box_text "Windowed Test")"
+(($(red_icon_pixels "Windowed Test") > 50)) || fail "the message box shows no error icon"
+if [[ -n $box_screenshot ]]; then
+  xdotool mousemove 0 0
+  sleep 0.5
+  import -window root -crop "$(probe area "Windowed Test" window)" +repage "$box_screenshot"
+fi
+xdotool key Return
+expect_equal "exit code after the message box" -1 "$(launcher_status)"
+
+echo "== without a product name the message box is named after the executable"
+windowed_settings "[Java Runtime Environment]" "Main Class=app.Main" 'JRE Path=C:\good-jre'
+start_windowed start
+probe wait launcherw >/dev/null || fail "no message box named launcherw"
+expect_equal "message box text" 'Failed to load Java VM library: C:\good-jre\bin\server\jvm.dll' \
+  "$(box_text launcherw | sed 's/ (errno.*//')"
+click launcherw 1
+expect_equal "exit code after OK" -1 "$(launcher_status)"
+
+echo "== a service started by a person rather than the service control manager says so in a message box"
+windowed_settings "[Java Runtime Environment]" "Main Class=app.Main" 'JRE Path=C:\good-jre' \
+  "[Application]" "Application Type=service"
+start_windowed start
+probe wait launcherw >/dev/null || fail "no message box for the service"
+expect_equal "message box text" "This program runs as a Windows service and must be started by the service control manager" \
+  "$(box_text launcherw | sed 's/ (errno.*//')"
+click launcherw 1
+expect_equal "exit code after OK" -1 "$(launcher_status)"
+
+echo "== started from a console, the windowed launcher writes the error line there and shows no box"
+windowed_settings "[Java Runtime Environment]" "Main Class="
+start_windowed console
+expect_equal "exit code from a console" -1 "$(launcher_status)"
+expect_equal "console" "Error: $no_main_class" "$(console_text | sed '/^$/d')"
+
+echo "== with standard output redirected, as a script's, the error line is in the file and no box appears"
+launch_in_background launcherw
+expect_equal "exit code redirected" $failed "$(launcher_status)"
+expect_equal "error line redirected" "Error: $no_main_class " "$(launcher_output)"
+
+echo "== the windowed launcher still asks for a runtime"
+settings "Minimum Version=1.6"
+cp "$app/launcher.ini" "$app/launcherw.ini"
+start_windowed start
+probe wait "$caption" >/dev/null || fail "the windowed launcher showed no dialog"
+expect_equal "message" "$not_found (minimum version 1.6) from:" "$(control_text 203)"
+xdotool key Escape
+expect_equal "exit code after Esc" -1 "$(launcher_status)"
 
 finish_checks

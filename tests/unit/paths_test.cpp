@@ -39,6 +39,9 @@ TEST(Paths, RootedAndComponentHelpers) {
   EXPECT_EQ(CutLastComponent(u"C:\\App\\app.exe", PathStyle::Windows), u"C:\\App");
   EXPECT_EQ(FileNameOf(u"C:\\App\\app.exe", PathStyle::Windows), u"app.exe");
   EXPECT_EQ(FileNameOf(u"app.exe", PathStyle::Windows), u"app.exe");
+  EXPECT_EQ(FileStemOf(u"C:\\App.v2\\my.app.exe", PathStyle::Windows), u"my.app");
+  EXPECT_EQ(FileStemOf(u"C:\\App.v2\\tool", PathStyle::Windows), u"tool");
+  EXPECT_EQ(FileStemOf(u"/opt/app.v2/tool", PathStyle::Posix), u"tool");
 }
 
 }  // namespace

@@ -100,10 +100,16 @@ TEST_F(SettingsLoading, ContinuationSectionsFeedTheValueKeys) {
   EXPECT_EQ(settings_.extraArguments, u" -x");
 }
 
-TEST_F(SettingsLoading, MissingMainClassOrFileFails) {
-  EXPECT_FALSE(load("[Java Runtime Environment]\nJVM Type=server\n[Application]\nOverride WorkingDir=yes\n"));
+// A missing main class, also that of a missing file, is left to the launch:
+// it reports it once it knows the product's name.
+TEST_F(SettingsLoading, MissingMainClassOrFileLoadsWithoutAMainClass) {
+  ASSERT_TRUE(load("[Product Information]\nProduct Name=Tool\n[Java Runtime Environment]\nJVM Type=server\n"));
+  EXPECT_EQ(settings_.mainClass, u"");
+  EXPECT_EQ(settings_.productName, u"Tool");
   ScratchFolder empty;
-  EXPECT_FALSE(LoadSettings(empty.at("missing.exe")));
+  std::optional<LauncherSettings> missing = LoadSettings(empty.at("missing.exe"));
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->mainClass, u"");
 }
 
 TEST_F(SettingsLoading, PerUserFileDecidesTheJrePathWhenItExists) {

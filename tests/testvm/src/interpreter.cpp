@@ -4,6 +4,7 @@
 
 #include "classpath.h"
 #include "exceptions.h"
+#include "objects.h"
 #include "refs.h"
 #include "script.h"
 #include "text.h"
@@ -28,6 +29,9 @@ std::string shown(const std::string& label, const std::string& name, bool presen
 std::string lookedUp(const std::string& label, const std::string& name, bool present) {
   return label + " " + name + (present ? " found" : " missing");
 }
+
+// What the stream's checkError() answers: whether a write to it has failed.
+std::string failedText(const PrintStream* stream) { return stream && stream->failed ? "true" : "false"; }
 
 struct Started {
   Class* owner;
@@ -135,6 +139,9 @@ class Interpreter {
       case Statement::Item::MaxHeap:
         printLine(s.toErr,
                   "maxheap " + (options.hasMaxHeap ? std::to_string(options.maxHeap) : std::string("default")));
+        break;
+      case Statement::Item::Errors:
+        printLine(s.toErr, "errors out " + failedText(vm().out) + " err " + failedText(vm().err));
         break;
     }
     return true;

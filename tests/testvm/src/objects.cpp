@@ -38,7 +38,9 @@ std::string Throwable::toString() const {
 }
 
 // Unbuffered, like a PrintStream over a FileOutputStream.
-void PrintStream::write(const std::string& bytes) const { platform::writeAll(out->handle, bytes); }
+void PrintStream::write(const std::string& bytes) const {
+  if (!platform::writeAll(out->handle, bytes)) failed = true;
+}
 
 void PrintStream::println(const std::string& utf8) const { write(utf8 + platform::lineSeparator); }
 

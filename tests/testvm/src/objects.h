@@ -96,6 +96,7 @@ struct PrintStream : Object {
   void write(const std::string& bytes) const;
   void println(const std::string& utf8) const;
   FileStream* out;
+  mutable bool failed = false;  // what checkError() answers: a write has failed
 };
 
 }  // namespace testvm

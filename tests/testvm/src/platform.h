@@ -52,7 +52,8 @@ Handle standardOutput();
 Handle standardError();
 // Creates or truncates the file; on failure `reason` is the system's text for the error.
 bool createFile(const std::string& path, Handle& handle, std::string& reason);
-void writeAll(Handle handle, const std::string& bytes);
+// False when a write fails.
+bool writeAll(Handle handle, const std::string& bytes);
 
 // Option strings come in the platform's multi-byte encoding.
 std::string platformToUtf8(const std::string& text);

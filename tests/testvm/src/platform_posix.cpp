@@ -81,14 +81,15 @@ bool createFile(const std::string& path, Handle& handle, std::string& reason) {
   return true;
 }
 
-void writeAll(Handle handle, const std::string& bytes) {
+bool writeAll(Handle handle, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t wrote = write(static_cast<int>(handle), bytes.data() + done, bytes.size() - done);
     if (wrote < 0 && errno == EINTR) continue;
-    if (wrote <= 0) return;
+    if (wrote <= 0) return false;
     done += static_cast<std::size_t>(wrote);
   }
+  return true;
 }
 
 std::string platformToUtf8(const std::string& text) { return text; }

@@ -135,16 +135,17 @@ bool createFile(const std::string& path, Handle& handle, std::string& reason) {
   return true;
 }
 
-void writeAll(Handle handle, const std::string& bytes) {
+bool writeAll(Handle handle, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD wrote = 0;
     if (!WriteFile(reinterpret_cast<HANDLE>(handle), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
                    &wrote, nullptr) ||
         wrote == 0)
-      return;
+      return false;
     done += wrote;
   }
+  return true;
 }
 
 std::string platformToUtf8(const std::string& text) { return utf8(convert(CP_ACP, text)); }

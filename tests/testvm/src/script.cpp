@@ -150,7 +150,8 @@ class Parser {
     } items[] = {{"env", Statement::Item::Env, true},        {"property", Statement::Item::Property, true},
                  {"class", Statement::Item::Class, true},    {"resource", Statement::Item::Resource, true},
                  {"args", Statement::Item::Args, false},     {"stack", Statement::Item::Stack, false},
-                 {"thread", Statement::Item::Thread, false}, {"maxheap", Statement::Item::MaxHeap, false}};
+                 {"thread", Statement::Item::Thread, false}, {"maxheap", Statement::Item::MaxHeap, false},
+                 {"errors", Statement::Item::Errors, false}};
     for (const auto& candidate : items) {
       if (item != candidate.word) continue;
       s.item = candidate.item;

@@ -8,7 +8,7 @@ namespace testvm {
 
 struct Statement {
   enum class Kind { Print, Throw, Return, Exit, Sleep, Start, SetFlag, WaitFlag, WaitFile };
-  enum class Item { Text, Args, Env, Property, Class, Resource, Stack, Thread, MaxHeap };
+  enum class Item { Text, Args, Env, Property, Class, Resource, Stack, Thread, MaxHeap, Errors };
 
   Kind kind;
   Item item = Item::Text;  // what Print prints

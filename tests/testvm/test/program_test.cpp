@@ -1,5 +1,7 @@
 // Running a program: arguments, results, exceptions, redirected streams,
 // System.exit, and what a script can report about its VM.
+#include <filesystem>
+
 #include "harness.h"
 
 namespace {
@@ -131,6 +133,21 @@ TEST_F(Program, FileOutputStreamInAMissingFolderFails) {
                          "\tat java.base/java.io.FileOutputStream.open(FileOutputStream.java:293)\n"
                          "\tat java.base/java.io.FileOutputStream.<init>(FileOutputStream.java:235)\n"
                          "\tat java.base/java.io.FileOutputStream.<init>(FileOutputStream.java:123)\n");
+}
+
+TEST_F(Program, ErrorsTellWhetherAWriteToEachStreamHasFailed) {
+  // Linux's /dev/full fails every write; Windows has no such device.
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no device that fails writes";
+  defineClass("app/Main",
+              "method main ([Ljava/lang/String;)V\n"
+              "out errors\n"
+              "err text lost\n"
+              "out errors\n");
+  Outcome run = host({"opt", "-Djava.class.path=" + path("classes"), "create", "redirect", "err", "/dev/full", "find",
+                      "app/Main", "static", "main", "([Ljava/lang/String;)V", "call", "0"});
+  EXPECT_EQ(run.out,
+            "host: create 0\nhost: redirect ok\nhost: find ok\nhost: static ok\n"
+            "errors out false err false\nerrors out false err true\nhost: returned\n");
 }
 
 TEST_F(Program, SystemExitEndsTheProcessWithItsCode) {
