@@ -1,5 +1,7 @@
 #include "dialog/hand_cursor.h"
 
+#include <optional>
+
 #include <string_view>
 
 namespace {
@@ -50,7 +52,9 @@ CursorPlanes Draw() {
 
 }  // namespace
 
+// Drawn when the dialog first needs it, on the one thread that shows it.
 const CursorPlanes& HandCursorPlanes() {
-  static const CursorPlanes planes = Draw();
-  return planes;
+  static std::optional<CursorPlanes> planes;
+  if (!planes) planes = Draw();
+  return *planes;
 }

@@ -1,5 +1,7 @@
 #include "dialog/shell_functions_win32.h"
 
+#include <optional>
+
 namespace {
 
 // From the system folder only: a library of the same name beside the launcher
@@ -29,7 +31,10 @@ ShellFunctions Load() {
 
 }  // namespace
 
+// Loaded when the dialog is first shown, on the one thread that shows it:
+// no guard needed, and none of a guard's thread library in the image.
 const ShellFunctions& LoadedShellFunctions() {
-  static const ShellFunctions shell = Load();
-  return shell;
+  static std::optional<ShellFunctions> shell;
+  if (!shell) shell = Load();
+  return *shell;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "service/service_status.h"
+#include "support/os.h"
 #include "support/text.h"
 #include "vmhost/application_calls.h"
 
@@ -28,7 +29,7 @@ struct ServiceController {
   RunStage runStage;
   ServiceStatus status;  // as last reported
   void* statusHandle = nullptr;
-  std::mutex statusLock;  // the control handler and the service main function both report
+  ThreadLock statusLock;  // the control handler and the service main function both report
 };
 
 ServiceController& CurrentServiceController();

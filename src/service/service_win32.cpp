@@ -28,7 +28,7 @@ bool Report(const ServiceController& service) {
 
 void WINAPI HandleControl(DWORD control) {
   ServiceController& service = CurrentServiceController();
-  std::lock_guard<std::mutex> lock(service.statusLock);
+  std::lock_guard<ThreadLock> lock(service.statusLock);
   const bool stopWanted = ApplyControl(service.status, control);
   if (Report(service) && stopWanted) StartStopThread(service);
 }
@@ -37,7 +37,7 @@ void WINAPI ServiceMain(DWORD count, LPWSTR* startArguments) {
   ServiceController& service = CurrentServiceController();
   {
     // Held until running is reported: a control that comes meanwhile waits.
-    std::lock_guard<std::mutex> lock(service.statusLock);
+    std::lock_guard<ThreadLock> lock(service.statusLock);
     service.statusHandle = RegisterServiceCtrlHandlerW(Wide(service.serviceName), HandleControl);
     if (!service.statusHandle) return;
     service.status = RunningStatus();
@@ -47,7 +47,7 @@ void WINAPI ServiceMain(DWORD count, LPWSTR* startArguments) {
   TokenList arguments;
   for (DWORD k = 0; k < count; ++k) arguments.push_back(FromWide(startArguments[k]));
   const int result = service.runStage(arguments);
-  std::lock_guard<std::mutex> lock(service.statusLock);
+  std::lock_guard<ThreadLock> lock(service.statusLock);
   ApplyRunEnded(service.status, result);
   Report(service);
 }
@@ -55,8 +55,8 @@ void WINAPI ServiceMain(DWORD count, LPWSTR* startArguments) {
 }  // namespace
 
 int StartServiceDispatcher(ServiceController& service) {
-  std::wstring name(Wide(service.serviceName));
-  SERVICE_TABLE_ENTRYW table[] = {{name.data(), ServiceMain}, {nullptr, nullptr}};
+  std::u16string name = service.serviceName;
+  SERVICE_TABLE_ENTRYW table[] = {{WideBuffer(name), ServiceMain}, {nullptr, nullptr}};
   if (!StartServiceCtrlDispatcherW(table)) {
     // Not started by the service control manager but by a person, who sees
     // a box where no console shows the line.

@@ -7,10 +7,10 @@ std::u16string SettingsReader::readPlain(std::u16string_view section, std::u16st
   std::u16string sectionName(section), keyName(key);
   // A result of exactly the buffer size minus one may be a cut value.
   for (DWORD capacity = 256;; capacity *= 2) {
-    std::wstring buffer(capacity, L'\0');
+    std::u16string buffer(capacity, u'\0');
     DWORD length =
-        GetPrivateProfileStringW(Wide(sectionName), Wide(keyName), L"", buffer.data(), capacity, Wide(path_));
-    if (length < capacity - 1) return FromWide(buffer.data(), length);
+        GetPrivateProfileStringW(Wide(sectionName), Wide(keyName), L"", WideBuffer(buffer), capacity, Wide(path_));
+    if (length < capacity - 1) return buffer.substr(0, length);
   }
 }
 

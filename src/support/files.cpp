@@ -1,17 +1,6 @@
 #include "support/files.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "support/paths.h"
-
-std::string ReadFileBytes(const std::u16string& path) {
-  std::ifstream file(std::filesystem::path(path), std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
 
 bool RootedPathExists(const std::u16string& path) { return IsRootedPath(path) && PathExists(path); }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // True when a directory search for path (wildcards allowed) finds an entry.
@@ -21,6 +22,8 @@ std::vector<std::u16string> FindMatchingNames(const std::u16string& pattern);
 
 // The whole content of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::u16string& path);
+// Appends bytes to a file, making it when missing; false when that fails.
+bool AppendToFile(const std::u16string& path, std::string_view bytes);
 
 // Creates the missing folders above a file; a relative path is taken from
 // the current folder. 0 when every folder is there, else the platform's error

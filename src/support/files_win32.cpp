@@ -1,8 +1,35 @@
 #include <windows.h>
 
+#include <cstdio>
+
 #include "support/files.h"
 #include "support/handles_win32.h"
 #include "support/wide_win32.h"
+
+namespace {
+
+std::string ReadAll(std::FILE* file) {
+  std::string content;
+  if (!file) return content;
+  char buffer[65536];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) content.append(buffer, got);
+  std::fclose(file);
+  return content;
+}
+
+bool WriteAll(std::FILE* file, std::string_view bytes) {
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::u16string& path) { return ReadAll(_wfopen(Wide(path), L"rb")); }
+
+bool AppendToFile(const std::u16string& path, std::string_view bytes) {
+  return WriteAll(_wfopen(Wide(path), L"ab"), bytes);
+}
 
 bool PathExists(const std::u16string& path) {
   WIN32_FIND_DATAW found;
@@ -38,9 +65,9 @@ void RemoveEmptyDirectory(const std::u16string& path) { RemoveDirectoryW(Wide(pa
 std::u16string AbsolutePath(const std::u16string& path) {
   const DWORD needed = GetFullPathNameW(Wide(path), 0, nullptr, nullptr);
   if (needed == 0) return path;
-  std::wstring absolute(needed, L'\0');
-  const DWORD length = GetFullPathNameW(Wide(path), needed, absolute.data(), nullptr);
-  return length > 0 && length < needed ? FromWide(absolute.data(), length) : path;
+  std::u16string absolute(needed, u'\0');
+  const DWORD length = GetFullPathNameW(Wide(path), needed, WideBuffer(absolute), nullptr);
+  return length > 0 && length < needed ? absolute.substr(0, length) : path;
 }
 
 struct MappedFile::Mapping {

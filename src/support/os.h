@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ struct Invocation {
 // Nothing when the executable's path cannot be read; message 202 with text
 // 208 and the platform's error code has then been reported.
 std::optional<Invocation> ReadInvocation();
+
+// A clock that only goes forward, in nanoseconds from a point of its own.
+std::int64_t MonotonicNanoseconds();
 
 // This process's identifier.
 std::uint32_t ProcessIdentifier();
@@ -62,6 +66,23 @@ bool StartDetachedThread(std::function<void()> work);
 
 // Blocks the calling thread for good; the process ends without it.
 [[noreturn]] void ParkCallingThread();
+
+// A lock between the threads of this process, for std::lock_guard. Unlike
+// std::mutex it throws nothing, so a static Windows image carries none of
+// the exception machinery that would come with it.
+class ThreadLock {
+ public:
+  ThreadLock();
+  ~ThreadLock();
+  ThreadLock(const ThreadLock&) = delete;
+  ThreadLock& operator=(const ThreadLock&) = delete;
+  void lock();
+  void unlock();
+
+ private:
+  struct State;  // the platform's lock
+  std::unique_ptr<State> state_;
+};
 
 // Loads a shared library for good (it is never unloaded); null on failure,
 // with the platform's error code in error.

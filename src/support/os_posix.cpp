@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <sys/sysinfo.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <mutex>
 
 #include "support/elf_image_posix.h"
 #include "support/files.h"
@@ -84,6 +86,12 @@ std::optional<Invocation> ReadInvocation() {
   return Invocation{std::move(*path), CommandLineArguments()};
 }
 
+std::int64_t MonotonicNanoseconds() {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
 std::uint32_t ProcessIdentifier() { return static_cast<std::uint32_t>(getpid()); }
 
 // Text for the VM is UTF-8 here whatever the locale.
@@ -143,6 +151,15 @@ bool StartDetachedThread(std::function<void()> work) {
 void ParkCallingThread() {
   for (;;) pause();
 }
+
+struct ThreadLock::State {
+  std::mutex mutex;
+};
+
+ThreadLock::ThreadLock() : state_(std::make_unique<State>()) {}
+ThreadLock::~ThreadLock() = default;
+void ThreadLock::lock() { state_->mutex.lock(); }
+void ThreadLock::unlock() { state_->mutex.unlock(); }
 
 // dlopen reports through dlerror() text, not a number; errno is the closest
 // code there is (ENOENT for a missing file, ENOEXEC-like values otherwise).

@@ -16,14 +16,14 @@ namespace {
 // whole path fits.
 std::optional<std::u16string> ExecutablePath() {
   for (DWORD capacity = MAX_PATH;; capacity *= 2) {
-    std::wstring buffer(capacity, L'\0');
-    DWORD length = GetModuleFileNameW(nullptr, buffer.data(), capacity);
+    std::u16string buffer(capacity, u'\0');
+    DWORD length = GetModuleFileNameW(nullptr, WideBuffer(buffer), capacity);
     if (length == 0) {
       ReportError(message::kWindowsException,
                   {LoadMessage(message::kModulePathFailed), static_cast<std::int32_t>(GetLastError())});
       return std::nullopt;
     }
-    if (length < capacity) return FromWide(buffer.data(), length);
+    if (length < capacity) return buffer.substr(0, length);
   }
 }
 
@@ -51,18 +51,27 @@ std::optional<Invocation> ReadInvocation() {
   return Invocation{std::move(*path), ArgumentsOfCommandLine(FromWide(GetCommandLineW()))};
 }
 
+std::int64_t MonotonicNanoseconds() {
+  LARGE_INTEGER count, frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  // Whole seconds and the rest apart, so that the product does not overflow.
+  const std::int64_t seconds = count.QuadPart / frequency.QuadPart;
+  return seconds * 1000000000 + (count.QuadPart % frequency.QuadPart) * 1000000000 / frequency.QuadPart;
+}
+
 std::uint32_t ProcessIdentifier() { return GetCurrentProcessId(); }
 
 void UseSystemDefaultLocale() { SetThreadLocale(GetSystemDefaultLCID()); }
 
 std::optional<std::u16string> GetEnvironmentValue(const std::u16string& name) {
   // A value that does not fit is not cut: the call answers with the size it needs.
-  std::wstring buffer(MAX_PATH, L'\0');
+  std::u16string buffer(MAX_PATH, u'\0');
   for (;;) {
     SetLastError(ERROR_SUCCESS);
-    DWORD length = GetEnvironmentVariableW(Wide(name), buffer.data(), static_cast<DWORD>(buffer.size()));
+    DWORD length = GetEnvironmentVariableW(Wide(name), WideBuffer(buffer), static_cast<DWORD>(buffer.size()));
     if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
-    if (length < buffer.size()) return FromWide(buffer.data(), length);
+    if (length < buffer.size()) return buffer.substr(0, length);
     buffer.resize(length);
   }
 }
@@ -103,6 +112,15 @@ bool StartDetachedThread(std::function<void()> work) {
 void ParkCallingThread() {
   for (;;) Sleep(INFINITE);
 }
+
+struct ThreadLock::State {
+  SRWLOCK lock = SRWLOCK_INIT;
+};
+
+ThreadLock::ThreadLock() : state_(std::make_unique<State>()) {}
+ThreadLock::~ThreadLock() = default;
+void ThreadLock::lock() { AcquireSRWLockExclusive(&state_->lock); }
+void ThreadLock::unlock() { ReleaseSRWLockExclusive(&state_->lock); }
 
 void* LoadDynamicLibrary(const std::u16string& path, int& error) {
   HMODULE library = LoadLibraryW(Wide(path));
@@ -149,10 +167,10 @@ bool VmTextCarries(std::u16string_view text) {
 std::optional<std::u16string> ShortPathName(const std::u16string& path) {
   const DWORD needed = GetShortPathNameW(Wide(path), nullptr, 0);
   if (needed == 0) return std::nullopt;
-  std::wstring shortPath(needed, L'\0');
-  const DWORD length = GetShortPathNameW(Wide(path), shortPath.data(), needed);
+  std::u16string shortPath(needed, u'\0');
+  const DWORD length = GetShortPathNameW(Wide(path), WideBuffer(shortPath), needed);
   if (length == 0 || length >= needed) return std::nullopt;
-  return FromWide(shortPath.data(), length);
+  return shortPath.substr(0, length);
 }
 
 std::u16string LoadMessage(MessageId id) {

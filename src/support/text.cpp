@@ -160,7 +160,20 @@ std::u16string FromUtf8(std::string_view text) {
 
 std::u16string FromAscii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
 
-std::u16string ToDecimal(long long value) { return FromAscii(std::to_string(value)); }
+std::u16string UnsignedDecimal(unsigned long long value) {
+  std::u16string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + value % 10));
+    value /= 10;
+  } while (value != 0);
+  return digits;
+}
+
+std::u16string ToDecimal(long long value) {
+  // The magnitude of the smallest value does not fit its own type.
+  if (value >= 0) return UnsignedDecimal(static_cast<unsigned long long>(value));
+  return u"-" + UnsignedDecimal(0 - static_cast<unsigned long long>(value));
+}
 
 std::uint64_t Fnv1a(std::string_view bytes) {
   std::uint64_t hash = 14695981039346656037ull;

@@ -46,4 +46,7 @@ std::u16string HashText(std::string_view bytes);
 
 // For literals and ASCII-only values such as numbers.
 std::u16string FromAscii(std::string_view text);
+// Decimal digits, without the C library's formatting (which a static Windows
+// image would carry whole).
 std::u16string ToDecimal(long long value);
+std::u16string UnsignedDecimal(unsigned long long value);

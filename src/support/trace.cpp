@@ -1,75 +1,65 @@
 #include "support/trace.h"
 
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <optional>
 
+#include "support/files.h"
 #include "support/os.h"
 #include "support/text.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 struct TraceState {
   bool on = false;
   std::optional<std::u16string> file;  // else standard error
-  std::mutex mutex;
-  Clock::time_point start = Clock::now();
-  Clock::time_point phaseStart = start;
+  ThreadLock lock;
+  std::int64_t start = 0;  // MonotonicNanoseconds
+  std::int64_t phaseStart = 0;
 };
 
-TraceState& State() {
-  static TraceState state;
-  return state;
-}
+// Made before main, and switched on by its first step.
+TraceState state;
 
 bool NamesFile(std::u16string_view value) {
   return value.find(u'/') != std::u16string_view::npos || value.find(u'\\') != std::u16string_view::npos;
 }
 
-std::u16string Milliseconds(Clock::duration duration) {
-  const long long tenths = std::chrono::duration_cast<std::chrono::microseconds>(duration).count() / 100;
+std::u16string Milliseconds(std::int64_t nanoseconds) {
+  const long long tenths = nanoseconds / 100000;
   return ToDecimal(tenths / 10) + u"." + ToDecimal(tenths % 10) + u" ms";
 }
 
 // Called with the state's lock held: lines of different threads never mix.
-void WriteLocked(const TraceState& state, std::u16string_view text) {
+void WriteLocked(std::u16string_view text) {
   const std::u16string line = u"[launcher] " + std::u16string(text) + u"\n";
   if (!state.file) {
     WriteStandardError(line);
     return;
   }
-  std::ofstream(std::filesystem::path(*state.file), std::ios::binary | std::ios::app) << ToUtf8(line);
+  AppendToFile(*state.file, ToUtf8(line));
 }
 
 }  // namespace
 
 void StartTrace() {
-  TraceState& state = State();
   const std::optional<std::u16string> value = GetEnvironmentValue(u"ZQ_LAUNCHER_DEBUG");
   state.on = value && !value->empty();
   if (state.on && NamesFile(*value)) state.file = *value;
-  state.start = state.phaseStart = Clock::now();
+  state.start = state.phaseStart = MonotonicNanoseconds();
 }
 
-bool TraceIsOn() { return State().on; }
+bool TraceIsOn() { return state.on; }
 
 void WriteTraceLine(std::u16string_view text) {
-  TraceState& state = State();
-  std::lock_guard<std::mutex> lock(state.mutex);
-  WriteLocked(state, text);
+  std::lock_guard<ThreadLock> held(state.lock);
+  WriteLocked(text);
 }
 
 void TracePhase(std::u16string_view phase) {
   if (!TraceIsOn()) return;
-  TraceState& state = State();
-  std::lock_guard<std::mutex> lock(state.mutex);
-  const Clock::time_point now = Clock::now();
-  WriteLocked(state, u"phase " + std::u16string(phase) + u": " + Milliseconds(now - state.phaseStart) + u" (" +
-                         Milliseconds(now - state.start) + u" since start)");
+  std::lock_guard<ThreadLock> held(state.lock);
+  const std::int64_t now = MonotonicNanoseconds();
+  WriteLocked(u"phase " + std::u16string(phase) + u": " + Milliseconds(now - state.phaseStart) + u" (" +
+              Milliseconds(now - state.start) + u" since start)");
   state.phaseStart = now;
 }

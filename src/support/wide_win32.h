@@ -8,6 +8,8 @@
 #include <string_view>
 
 inline const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+// A buffer for an API to write wide text into.
+inline wchar_t* WideBuffer(std::u16string& buffer) { return reinterpret_cast<wchar_t*>(buffer.data()); }
 
 inline std::u16string FromWide(const wchar_t* text, size_t length) {
   return std::u16string(reinterpret_cast<const char16_t*>(text), length);

@@ -66,7 +66,7 @@ Unsigned TruncateWrapping(double value) {
 
 // A 32-bit build writes the size as a signed number, a 64-bit one whole.
 std::u16string SizeText(std::uint32_t size) { return ToDecimal(static_cast<std::int32_t>(size)); }
-std::u16string SizeText(std::uint64_t size) { return FromAscii(std::to_string(size)); }
+std::u16string SizeText(std::uint64_t size) { return UnsignedDecimal(size); }
 
 // A figure as a process of that width sees it: larger ones saturate.
 template <typename Unsigned>

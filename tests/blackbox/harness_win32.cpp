@@ -102,8 +102,18 @@ RunResult RunProgram(const std::string& program, const RunOptions& options) {
         options.workingDirectory.empty() ? fs::path(W(program)).parent_path().wstring() : W(options.workingDirectory);
     std::wstring environment = EnvironmentBlock(options.environment);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, !options.asFromExplorer, flags,
-                        environment.data(), directory.c_str(), &startup, &process)) {
+    // Under a loaded machine Wine now and then fails a start with ERROR_INTERNAL_ERROR before
+    // the program runs at all; that says nothing about the launcher, so such a start is retried.
+    auto start = [&] {
+      return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, !options.asFromExplorer, flags,
+                            environment.data(), directory.c_str(), &startup, &process);
+    };
+    bool started = start();
+    for (int retry = 0; !started && GetLastError() == ERROR_INTERNAL_ERROR && retry < 3; ++retry) {
+      Sleep(200);
+      started = start();
+    }
+    if (!started) {
       ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
       return result;
     }

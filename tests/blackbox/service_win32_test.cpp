@@ -42,6 +42,14 @@ class Service : public HostedLaunch {
     ControlService(service_.get(), SERVICE_CONTROL_STOP, &status);
     awaitState(SERVICE_STOPPED);
     DeleteService(service_.get());
+    // The service goes once its process has ended and every handle is
+    // closed; the next test makes one of the same name.
+    service_.reset();
+    for (int waited = 0; waited < 30000; waited += 20) {
+      UniqueServiceHandle left(OpenServiceW(manager_.get(), Wide(kServiceName), SERVICE_QUERY_STATUS));
+      if (!left) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
   }
 
   // Installs the launcher with the command-line arguments x and y.
