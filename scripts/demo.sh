@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds the launchers and runs a sample Java
 # application through the Linux launcher with the real JVM: the launcher finds
-# a Java 17 runtime, creates the VM in its own process and calls main.
+# a Java 17 or later runtime, creates the VM in its own process and calls main.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

@@ -3,8 +3,9 @@
 # (the scenarios once more under memcheck), natively under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the Windows tests under Wine. Also checks
 # the Windows launchers' machine types and subsystems (console, windowed) and
-# that they and the branding tools need no DLL beyond Windows' own, and runs
-# every fuzz target for a short while.
+# that they and the branding tools need no DLL beyond Windows' own, packs the
+# release archives and launches the sample from each of them unpacked, and
+# runs every fuzz target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -22,6 +23,9 @@ for preset in linux linux-sanitize win64; do
   echo "== tests: $preset"
   ctest --preset "$preset" -j "$(nproc)" || status=1
 done
+echo "== release archives"
+scripts/package.sh && tests/package/release_archives_test.sh dist "$(scripts/version.sh)" \
+  build/win64/tests/testvm/bin/jvm.dll || status=1
 echo "== fuzz targets, ${FUZZ_SECONDS:-10} s each"
 scripts/fuzz.sh "${FUZZ_SECONDS:-10}" || status=1
 exit $status
