@@ -1,5 +1,6 @@
 #include "runtime_launch.h"
 
+#include "guide_examples.h"
 #include "waiting.h"
 
 RuntimeLaunch::RuntimeLaunch() { CopyFileTo(SCENARIO_JAR, folder_.pathOf("app.jar")); }
@@ -12,10 +13,8 @@ void RuntimeLaunch::settings(const std::string& mainClass, const std::string& ap
 
 std::future<RunResult> RuntimeLaunch::start(const std::vector<std::string>& arguments) const {
   return std::async(std::launch::async, [this, arguments] {
-    RunOptions options;
+    RunOptions options = OptionsForRuntime(GetParam());
     options.arguments = arguments;
-    // In sanitizer builds: the leak checker cannot stop the real JVM's threads to scan them.
-    if (GetParam() != TESTVM_RUNTIME) options.environment["ASAN_OPTIONS"] = "detect_leaks=0";
     return RunProgram(launcher_, options);
   });
 }

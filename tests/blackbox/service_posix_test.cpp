@@ -3,6 +3,7 @@
 // request does.
 #include <signal.h>
 
+#include "guide_examples.h"
 #include "hosted_launch.h"
 #include "running_process_posix.h"
 #include "runtime_launch.h"
@@ -21,6 +22,28 @@ TEST_P(ServiceSignals, StopSignalsCallStopAndTheLauncherEndsOnceMainReturns) {
     EXPECT_EQ(service.get().exitCode, 0) << signal;  // not the JVM's own 143 or 130
     EXPECT_EQ(output(), "main\nargs 1\narg 0 [x]\nstop\nmain ends\n") << signal;
   }
+}
+
+// The shipping guide's Linux service, on its bundled runtime, stopped as
+// systemd stops it.
+TEST_P(ServiceSignals, GuideLinuxServiceStopsOnTheServiceManagersSignal) {
+  const std::string agent = InstallProduct(folder_, "linux-service", "acme-agent/agent");
+  PlaceRuntime(folder_, "acme-agent/runtime", GetParam());
+  RunOptions options = OptionsForRuntime(GetParam());
+  options.arguments = {"--port", "8400"};
+  options.environment["ZQ_LAUNCHER_DEBUG"] = folder_.pathOf("trace.txt");
+  std::future<RunResult> service = std::async(std::launch::async, [&] { return RunProgram(agent, options); });
+  AwaitCondition([&] { return folder_.read("trace.txt").find("until main is entered") != std::string::npos; },
+                 "main of the service");
+  SignalProgram(agent, SIGTERM);
+  const RunResult run = service.get();
+  EXPECT_EQ(run.exitCode, 0);
+  // stop runs alongside main, which may not have printed all yet.
+  for (const char* line : {"agent\n", "args 2\n", "arg 0 [--port]\n", "arg 1 [8400]\n", "stop\n"})
+    EXPECT_NE(run.output.find(line), std::string::npos) << run.output;
+  const std::string last = "agent ends\n";
+  ASSERT_GE(run.output.size(), last.size());
+  EXPECT_EQ(run.output.substr(run.output.size() - last.size()), last);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runtimes, ServiceSignals, ::testing::ValuesIn(RuntimesUnderTest()), RuntimeName);

@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
+#include "guide_examples.h"
 #include "hosted_launch.h"
+#include "waiting.h"
 #include "support/handles_win32.h"
 #include "support/text.h"
 #include "support/wide_win32.h"
@@ -58,7 +61,11 @@ class Service : public HostedLaunch {
              "[Class Path]\nClass Path=\\classes\n[Application]\nApplication Type=service\nOutput File=" +
                  folder_.pathOf("out.txt") + "\n",
              mainClass);
-    const std::u16string command = u"\"" + FromUtf8(launcher_) + u"\" x y";
+    create(u"\"" + FromUtf8(launcher_) + u"\" x y");
+  }
+
+  // Installs the service with this command line, as "sc create" does.
+  void create(const std::u16string& command) {
     service_.reset(CreateServiceW(manager_.get(), Wide(kServiceName), Wide(kServiceName), SERVICE_ALL_ACCESS,
                                   SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, Wide(command),
                                   nullptr, nullptr, nullptr, nullptr, nullptr));
@@ -89,10 +96,7 @@ class Service : public HostedLaunch {
   }
 
   void awaitOutput(const std::string& text) const {
-    for (int waited = 0; folder_.read("out.txt").find(text) == std::string::npos; waited += 20) {
-      ASSERT_LT(waited, 30000) << "no " << text << " in " << folder_.read("out.txt");
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    AwaitCondition([&] { return folder_.read("out.txt").find(text) != std::string::npos; }, "output " + text);
   }
 
   UniqueServiceHandle manager_;
@@ -116,6 +120,22 @@ TEST_F(Service, MainGetsCommandLineThenServiceNameAndStartArgumentsAndStopEndsIt
   EXPECT_EQ(stopped.dwServiceSpecificExitCode, 0u);
   EXPECT_EQ(folder_.read("out.txt"), Lines({"started", "args 5", "arg 0 [x]", "arg 1 [y]", "arg 2 [launcher.exe]",
                                             "arg 3 [s1]", "arg 4 [s 2]", "stop called", "main ends"}));
+}
+
+// The shipping guide's service as its settings file stands, on its bundled
+// runtime, its output in the machine's program data.
+TEST_F(Service, GuideWindowsServiceRunsOnItsBundledRuntimeUntilStopped) {
+  const std::string agent = InstallProduct(folder_, "windows-service", "Acme Agent/agent");
+  PlaceRuntime(folder_, "Acme Agent/runtime", TESTVM_RUNTIME);
+  create(u"\"" + FromUtf8(agent) + u"\" --port 8400");
+  start({u"--verbose"});
+  awaitState(SERVICE_RUNNING);
+  const std::string log = std::string(std::getenv("ProgramData")) + "\\Acme Agent\\agent.log";
+  AwaitCondition([&] { return ReadWholeFile(log).find("arg 3") != std::string::npos; }, "the service's main");
+  EXPECT_EQ(control(SERVICE_CONTROL_STOP).dwCurrentState, static_cast<DWORD>(SERVICE_STOP_PENDING));
+  EXPECT_EQ(awaitState(SERVICE_STOPPED).dwWin32ExitCode, 0u);
+  EXPECT_EQ(ReadWholeFile(log), Lines({"agent", "args 4", "arg 0 [--port]", "arg 1 [8400]", "arg 2 [launcher.exe]",
+                                       "arg 3 [--verbose]", "stop", "agent ends"}));
 }
 
 TEST_F(Service, StopBeforeTheVmExistsWaitsForMainAndStillEndsTheService) {

@@ -5,6 +5,7 @@
 // its message boxes are tested on an X server (tests/dialog).
 #include <future>
 
+#include "guide_examples.h"
 #include "hosted_launch.h"
 #include "waiting.h"
 
@@ -55,6 +56,39 @@ TEST_F(WindowedLauncher, LaterStartFromExplorerReachesTheFirstInstance) {
   folder_.write("release", "");
   EXPECT_EQ(first.get().exitCode, 0);
   EXPECT_EQ(folder_.read("out.log"), Lines({"args 2", "arg 0 [from]", "arg 1 [explorer]"}));
+}
+
+// The shipping guide's desktop application as its settings file stands:
+// started as Explorer starts it, with its output in the user's local
+// application data, a later start served by secondaryMain, and a machine
+// whose only Java is a 32-bit one left to the paired launcher.
+TEST_F(WindowedLauncher, GuideDesktopApplicationServesLaterStartsAndLeaves32BitJavaToItsPair) {
+  const std::string studio = InstallProduct(folder_, "desktop-application", "Acme Studio/studio");
+  RunOptions options;
+  options.asFromExplorer = true;
+  options.environment = {{"JAVA_HOME", PlaceRuntime(folder_, "jdk-17", TESTVM_RUNTIME)},
+                         {"LOCALAPPDATA", folder_.pathOf("local")}};
+  options.arguments = {"first.acme"};
+  std::future<RunResult> first = std::async(std::launch::async, [&] { return RunProgram(studio, options); });
+  const std::string log = "local/Acme Studio/studio.log";
+  AwaitCondition([&] { return folder_.read(log).find("studio.title") != std::string::npos; }, "the first instance");
+  RunOptions later = options;
+  later.arguments = {"second.acme"};
+  EXPECT_EQ(RunProgram(studio, later).exitCode, 5);
+  folder_.write("Acme Studio/release", "");
+  EXPECT_EQ(first.get().exitCode, 0);
+  EXPECT_EQ(folder_.read(log), Lines({"studio", "args 1", "arg 0 [first.acme]", "property studio.title [Acme Studio]",
+                                      "secondaryMain", "args 1", "arg 0 [second.acme]", "studio ends"}));
+
+  const std::string pairFolder = "C:\\Program Files (x86)\\Acme Studio\\";
+  CopyFileTo(NativePath(PAIRED_LAUNCHER_STUB), pairFolder + "studio.exe");
+  const std::string jdk32 = PlaceRuntime(folder_, "jdk-17-x86", TESTVM_RUNTIME);
+  CopyFileTo(NativePath(I686_LIBRARY), jdk32 + "/" + VmLibraryBelowRuntime());
+  options.environment["JAVA_HOME"] = jdk32;
+  EXPECT_EQ(RunProgram(studio, options).exitCode, 0);
+  // The pair writes its command line, its own path, on start.
+  AwaitCondition([&] { return !ReadWholeFile(pairFolder + "started.txt").empty(); }, "the paired launcher");
+  EXPECT_NE(ReadWholeFile(pairFolder + "started.txt").find(pairFolder + "studio.exe"), std::string::npos);
 }
 
 }  // namespace

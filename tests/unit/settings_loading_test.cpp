@@ -1,9 +1,14 @@
 // Loading a settings file into LauncherSettings, per-user file included.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <string>
+
 #include "scratch_folder.h"
 #include "settings/settings_loading.h"
 #include "settings/user_settings.h"
+#include "support/text.h"
 #include "user_settings_base.h"
 
 namespace {
@@ -167,6 +172,24 @@ TEST(UserSettings, CreatingMakesTheMissingFolders) {
   UserSettingsFilePath(settings, u"tool.exe", true);
   EXPECT_TRUE(folder.exists("base/P/C"));
   EXPECT_FALSE(folder.exists("base/P/C/tool.ini"));
+}
+
+// The settings reference names each key under its section ("## [Section]",
+// then "### Key"): it must name every key the launcher reads, and no other.
+TEST(SettingsReference, NamesExactlyTheKeysOfTheSettingsTable) {
+  std::ifstream reference(SETTINGS_REFERENCE);
+  ASSERT_TRUE(reference) << SETTINGS_REFERENCE;
+  std::set<std::string> documented;
+  std::string section;
+  for (std::string line; std::getline(reference, line);) {
+    if (line.rfind("## [", 0) == 0) section = line.substr(4, line.find(']') - 4);
+    else if (line.rfind("## ", 0) == 0) section.clear();
+    else if (line.rfind("### ", 0) == 0) documented.insert("[" + section + "] " + line.substr(4));
+  }
+  std::set<std::string> read;
+  for (size_t i = 0; i < kSettingKeyCount; ++i)
+    read.insert("[" + ToUtf8(kSettingKeys[i].section) + "] " + ToUtf8(kSettingKeys[i].key));
+  EXPECT_EQ(documented, read);
 }
 
 }  // namespace
