@@ -12,11 +12,8 @@ namespace {
 TEST(Guide, EveryExampleSettingsFileIsRunByATest) {
   // The examples that the tests run, in the guide's order: a new example
   // needs a test, and every settings file in the guide is an example.
-  const std::vector<std::string> tested = {"console-tool",
-                                           "bundled-runtime",
-                                           "desktop-application (Windows)",
-                                           "windows-service (Windows)",
-                                           "linux-service (Linux)"};
+  const std::vector<std::string> tested = {"console-tool", "bundled-runtime", "desktop-application (Windows)",
+                                           "windows-service (Windows)", "linux-service (Linux)"};
   EXPECT_EQ(GuideExampleNames(), tested);
 }
 

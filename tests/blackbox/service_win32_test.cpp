@@ -2,18 +2,18 @@
 // launcher as a service, starts and stops it as an administrator would, and
 // reads what the Java program wrote to its output file (a service has no
 // console).
+#include <userenv.h>
 #include <windows.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 #include "guide_examples.h"
 #include "hosted_launch.h"
-#include "waiting.h"
 #include "support/handles_win32.h"
 #include "support/text.h"
 #include "support/wide_win32.h"
+#include "waiting.h"
 
 namespace {
 
@@ -30,6 +30,22 @@ const std::u16string kServiceName = u"launcher.exe";  // the executable's file n
 const std::string kApplication =
     "method main ([Ljava/lang/String;)V\nout text started\nout args\nwait flag stopped\nout text main ends\n"
     "method stop ()V\nout text stop called\nset flag stopped\n";
+
+// A folder of the environment that services get, which is the system's and
+// not this process's (under Wine the two name other folders).
+std::string ServiceEnvironmentFolder(std::u16string_view name) {
+  void* block = nullptr;
+  if (!CreateEnvironmentBlock(&block, nullptr, FALSE)) return "";
+  std::u16string value;
+  for (auto entry = static_cast<const char16_t*>(block); *entry;
+       entry += std::char_traits<char16_t>::length(entry) + 1) {
+    std::u16string_view text(entry);
+    if (text.size() > name.size() && text[name.size()] == u'=' && EqualsIgnoringCase(text.substr(0, name.size()), name))
+      value = text.substr(name.size() + 1);
+  }
+  DestroyEnvironmentBlock(block);
+  return ToUtf8(value);
+}
 
 class Service : public HostedLaunch {
  protected:
@@ -130,7 +146,7 @@ TEST_F(Service, GuideWindowsServiceRunsOnItsBundledRuntimeUntilStopped) {
   create(u"\"" + FromUtf8(agent) + u"\" --port 8400");
   start({u"--verbose"});
   awaitState(SERVICE_RUNNING);
-  const std::string log = std::string(std::getenv("ProgramData")) + "\\Acme Agent\\agent.log";
+  const std::string log = ServiceEnvironmentFolder(u"ProgramData") + "\\Acme Agent\\agent.log";
   AwaitCondition([&] { return ReadWholeFile(log).find("arg 3") != std::string::npos; }, "the service's main");
   EXPECT_EQ(control(SERVICE_CONTROL_STOP).dwCurrentState, static_cast<DWORD>(SERVICE_STOP_PENDING));
   EXPECT_EQ(awaitState(SERVICE_STOPPED).dwWin32ExitCode, 0u);

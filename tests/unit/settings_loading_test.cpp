@@ -182,9 +182,12 @@ TEST(SettingsReference, NamesExactlyTheKeysOfTheSettingsTable) {
   std::set<std::string> documented;
   std::string section;
   for (std::string line; std::getline(reference, line);) {
-    if (line.rfind("## [", 0) == 0) section = line.substr(4, line.find(']') - 4);
-    else if (line.rfind("## ", 0) == 0) section.clear();
-    else if (line.rfind("### ", 0) == 0) documented.insert("[" + section + "] " + line.substr(4));
+    if (line.rfind("## [", 0) == 0)
+      section = line.substr(4, line.find(']') - 4);
+    else if (line.rfind("## ", 0) == 0)
+      section.clear();
+    else if (line.rfind("### ", 0) == 0)
+      documented.insert("[" + section + "] " + line.substr(4));
   }
   std::set<std::string> read;
   for (size_t i = 0; i < kSettingKeyCount; ++i)
