@@ -2,6 +2,29 @@
 
 #include "support/paths.h"
 
+namespace {
+
+std::string ReadAll(std::FILE* file) {
+  std::string content;
+  if (!file) return content;
+  char buffer[65536];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) content.append(buffer, got);
+  std::fclose(file);
+  return content;
+}
+
+bool WriteAll(std::FILE* file, std::string_view bytes) {
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::u16string& path) { return ReadAll(OpenFile(path, "rb")); }
+
+bool AppendToFile(const std::u16string& path, std::string_view bytes) { return WriteAll(OpenFile(path, "ab"), bytes); }
+
 bool RootedPathExists(const std::u16string& path) { return IsRootedPath(path) && PathExists(path); }
 
 int CreateParentDirectories(const std::u16string& filePath) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,9 @@ class MappedFile {
   std::unique_ptr<Mapping> mapping_;
 };
 
+// Platform part of ReadFileBytes and AppendToFile: the C library's stream
+// for a path, opened in this mode ("rb", "ab"); null when that fails.
+std::FILE* OpenFile(const std::u16string& path, const char* mode);
 // Platform part of CreateParentDirectories: 0 on success, else the error code.
 int MakeDirectory(const std::u16string& path);
 bool IsAlreadyExistsError(int error);

@@ -17,30 +17,7 @@
 #include "support/handles_posix.h"
 #include "support/text.h"
 
-namespace {
-
-std::string ReadAll(std::FILE* file) {
-  std::string content;
-  if (!file) return content;
-  char buffer[65536];
-  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) content.append(buffer, got);
-  std::fclose(file);
-  return content;
-}
-
-bool WriteAll(std::FILE* file, std::string_view bytes) {
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
-}
-
-}  // namespace
-
-std::string ReadFileBytes(const std::u16string& path) { return ReadAll(std::fopen(ToUtf8(path).c_str(), "rb")); }
-
-bool AppendToFile(const std::u16string& path, std::string_view bytes) {
-  return WriteAll(std::fopen(ToUtf8(path).c_str(), "ab"), bytes);
-}
+std::FILE* OpenFile(const std::u16string& path, const char* mode) { return std::fopen(ToUtf8(path).c_str(), mode); }
 
 bool PathExists(const std::u16string& path) {
   glob_t matches{};

@@ -1,34 +1,16 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "support/files.h"
 #include "support/handles_win32.h"
 #include "support/wide_win32.h"
 
-namespace {
-
-std::string ReadAll(std::FILE* file) {
-  std::string content;
-  if (!file) return content;
-  char buffer[65536];
-  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) content.append(buffer, got);
-  std::fclose(file);
-  return content;
-}
-
-bool WriteAll(std::FILE* file, std::string_view bytes) {
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
-}
-
-}  // namespace
-
-std::string ReadFileBytes(const std::u16string& path) { return ReadAll(_wfopen(Wide(path), L"rb")); }
-
-bool AppendToFile(const std::u16string& path, std::string_view bytes) {
-  return WriteAll(_wfopen(Wide(path), L"ab"), bytes);
+std::FILE* OpenFile(const std::u16string& path, const char* mode) {
+  const std::wstring wideMode(mode, mode + std::strlen(mode));  // ASCII letters
+  return _wfopen(Wide(path), wideMode.c_str());
 }
 
 bool PathExists(const std::u16string& path) {
