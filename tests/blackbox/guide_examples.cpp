@@ -13,7 +13,7 @@ namespace {
 
 const char kMarker[] = "; example: ";
 
-// The text of the example's block, its first line included.
+// The text of every "ini" block of the guide, its first line included.
 std::vector<std::string> GuideBlocks() {
   std::istringstream guide(ReadWholeFile(GUIDE_DOCUMENT));
   std::vector<std::string> blocks;
