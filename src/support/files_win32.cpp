@@ -2,15 +2,15 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "support/files.h"
 #include "support/handles_win32.h"
 #include "support/wide_win32.h"
 
 std::FILE* OpenFile(const std::u16string& path, const char* mode) {
-  const std::wstring wideMode(mode, mode + std::strlen(mode));  // ASCII letters
-  return _wfopen(Wide(path), wideMode.c_str());
+  // ASCII letters; no std::wstring, which would link the C++ library's own copy of it.
+  const std::u16string wideMode(mode, mode + std::strlen(mode));
+  return _wfopen(Wide(path), Wide(wideMode));
 }
 
 bool PathExists(const std::u16string& path) {
